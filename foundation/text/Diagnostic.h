@@ -1,0 +1,36 @@
+// The foundation's exception objects: a caption naming where a problem arose
+// and a message saying what happened, shown in a task-modal message box.
+#pragma once
+
+#include "TextPlatform.h"
+
+class Diagnostic {
+public:
+    Diagnostic(const char* caption, const char* message);
+    Diagnostic(const Diagnostic& other);
+    Diagnostic& operator=(const Diagnostic& other);
+    virtual ~Diagnostic();
+
+    virtual int show(textplatform::OwnerWindow owner);
+    virtual int show();
+    virtual const char* caption() const;
+    virtual void setCaption(const char* text);
+    virtual const char* message() const;
+    virtual void setMessage(const char* text);
+    virtual void appendMessage(const char* text);
+
+private:
+    char* caption_;  // owned; nullptr when the copy could not be made
+    char* message_;  // owned; nullptr when the copy could not be made
+};
+
+// Thrown by every allocating operation of the foundation when memory runs out.
+class NotEnoughMemoryException : public Diagnostic {
+public:
+    NotEnoughMemoryException(const char* caption, const char* message);
+    ~NotEnoughMemoryException() override;
+};
+
+// Throws NotEnoughMemoryException with the given caption and the program's
+// out-of-memory message.
+[[noreturn]] void throwNotEnoughMemory(const char* caption);

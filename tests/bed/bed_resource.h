@@ -1,0 +1,4 @@
+#pragma once
+
+#define IDS_BED_KATAKANA 101
+#define IDS_BED_SO 102
