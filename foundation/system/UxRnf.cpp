@@ -1,0 +1,177 @@
+#include "UxRnf.h"
+
+#include "FCPathName.h"
+
+#include "foundation/files/FCFile.h"
+#include "foundation/files/TextFile.h"
+
+#include <windows.h>
+
+namespace {
+
+FCString itemName(const char* name, std::int32_t index)
+{
+    FCString full(name);
+    if (index >= 0)
+        full.appendInt(index);
+    return full;
+}
+
+// The item that carries the file's type line, whatever the case of its
+// name; nullptr when there is none.
+const RnfItems::value_type* typeItem(const RnfItems& items)
+{
+    for (const auto& item : items) {
+        FCString lower(item.first);
+        lower.toLower();
+        if (lower.equals("rnftype"))
+            return &item;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+UxRnf::UxRnf()
+{
+    markModified();
+}
+
+UxRnf::~UxRnf()
+{
+    if ((flags_ & 1) == 0 || fileName_.empty())
+        return;
+    try {
+        save(nullptr, false);
+    } catch (const Diagnostic&) {
+        // The user gave up on the file in its Retry/Cancel box; a destructor
+        // has nobody to hand that on to.
+    }
+}
+
+void UxRnf::clear()
+{
+    items_.clear();
+    fileName_.clear();
+}
+
+bool UxRnf::parse(const FCString& text, bool keep)
+{
+    if (!keep) {
+        clear();
+        flags_ = 0;
+    }
+    return parseRnfText(text, items_);
+}
+
+bool UxRnf::load(const char* fileName)
+{
+    clear();
+    if (fileName == nullptr)
+        return false;
+    FCPathName path(fileName);
+    fileName_ = path.text();
+    if (!FCFile::exists(path.text()))
+        return false;
+    FCString head;
+    head.create(65536, nullptr);
+    readFile(head, path.text(), 1024);
+    FCString firstLine;
+    std::int32_t mode = 0;
+    std::uint32_t key = 0;
+    bool typed = head.readLine(firstLine, 0x11) && readRnfType(firstLine, mode, key);
+    FCString text;
+    if (typed && mode == 1)
+        readFile(text, path.text(), 0, key, 1);
+    else
+        readFile(text, path.text(), 0);
+    return parse(text, true);
+}
+
+bool UxRnf::writeItems(const char* path)
+{
+    const RnfItems::value_type* type = typeItem(items_);
+    std::int32_t mode = 0;
+    std::uint32_t key = 0;
+    if (type != nullptr) {
+        FCString line(type->first);
+        line.append("=");
+        line.append(type->second.text());
+        readRnfType(line, mode, key);
+    }
+    if (mode != 1)
+        return writeFile(formatRnfText(items_), path);
+
+    // A scrambled file keeps its type line in front, in plain text, and the
+    // rest scrambled with its key, so that the next load can read it.
+    RnfItems rest(items_);
+    rest.erase(type->first);
+    FCString text(type->first);
+    text.append("=");
+    text.append(type->second.text());
+    text.append("\n");
+    FCString body = formatRnfText(rest);
+    text.append(body.text());
+    FCFile file;
+    file.openForUpdate(path);
+    bool written = writeFile(text, file, key, 1);
+    return SetEndOfFile(file.handle()) != FALSE && written;
+}
+
+bool UxRnf::save(const char* fileName, bool deleteIfEmpty)
+{
+    FCString target(fileName != nullptr ? fileName : fileName_.text());
+    if (target.empty())
+        return false;
+    FCPathName path(target);
+    bool done;
+    if (items_.empty() && deleteIfEmpty && FCFile::exists(path.text())) {
+        SetFileAttributesA(path.text(), FILE_ATTRIBUTE_NORMAL);
+        done = DeleteFileA(path.text()) != FALSE;
+    } else {
+        done = writeItems(path.text());
+    }
+    fileName_ = path.text();
+    return done;
+}
+
+bool UxRnf::getString(FCString& out, const char* name, std::int32_t index) const
+{
+    auto it = items_.find(itemName(name, index));
+    if (it == items_.end())
+        return false;
+    out = it->second;
+    return true;
+}
+
+bool UxRnf::getInt(std::int32_t& out, const char* name, std::int32_t index) const
+{
+    FCString value;
+    if (!getString(value, name, index))
+        return false;
+    out = value.toInt();
+    return true;
+}
+
+bool UxRnf::getInt(std::int32_t& out, const char* name, std::int32_t fallback, std::int32_t index,
+                   bool writeDefault)
+{
+    if (getInt(out, name, index))
+        return true;
+    out = fallback;
+    if (writeDefault)
+        setInt(name, fallback, index);
+    return false;
+}
+
+void UxRnf::setString(const char* name, const char* value, std::int32_t index)
+{
+    items_[itemName(name, index)] = FCString(value);
+}
+
+void UxRnf::setInt(const char* name, std::int32_t value, std::int32_t index)
+{
+    FCString text;
+    text.setInt(value);
+    setString(name, text.text(), index);
+}

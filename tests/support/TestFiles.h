@@ -1,0 +1,35 @@
+// What the file tests need around the code under test, written with plain
+// Win32 calls so that they do not lean on the classes they check.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+// A fresh folder under the temporary folder, removed with all it holds when
+// the test ends.
+class TempFolder {
+public:
+    explicit TempFolder(const std::string& name);
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    ~TempFolder();
+
+    // The folder, with a final "\\".
+    const std::string& path() const { return path_; }
+    // A path inside the folder.
+    std::string operator/(const std::string& name) const { return path_ + name; }
+
+private:
+    std::string path_;
+};
+
+void writeBytes(const std::string& path, const std::string& bytes);
+std::string readBytes(const std::string& path);
+// A file of size bytes that takes no room (the system leaves it sparse).
+void makeLargeFile(const std::string& path, std::uint64_t size);
+// Saves a shell shortcut at lnk that points to target.
+void makeShortcut(const std::string& lnk, const std::string& target);
+// The position of a file handle.
+std::uint64_t positionOf(HANDLE file);
