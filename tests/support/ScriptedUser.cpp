@@ -27,6 +27,15 @@ void press(HWND window, int id)
                  reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
 }
 
+// The Esc key, sent where the keyboard focus is, as the keyboard would.
+void pressEscape(HWND window)
+{
+    HWND focus = GetFocus();
+    HWND target = (focus != nullptr && (focus == window || IsChild(window, focus))) ? focus : window;
+    PostMessageA(target, WM_KEYDOWN, VK_ESCAPE, 1);
+    PostMessageA(target, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+}
+
 // Unblocks a window nobody wanted, the way a user would get rid of it.
 void dismiss(HWND window)
 {
@@ -168,6 +177,19 @@ void ScriptedUser::answer(HWND window)
         dismiss(window);
         return;
     }
+    // A window that the system fills and shows in steps of its own (the
+    // shell's folder browser) may not have its button ready at the first
+    // idle moment: look again a little later, as a user's eye would.
+    const Expected& next = script_.front();
+    HWND target = next.button == kEscape ? window : GetDlgItem(window, next.button);
+    bool ready = target != nullptr && IsWindowVisible(target) && IsWindowEnabled(target);
+    if (!ready && settleTries_ < kSettleTries) {
+        ++settleTries_;
+        waiting_.push_front(window);
+        SetTimer(nullptr, 0, kSettleMs, onSettled);
+        return;
+    }
+    settleTries_ = 0;
     Expected e = std::move(script_.front());
     script_.pop_front();
     std::string caption = windowText(window);
@@ -182,7 +204,7 @@ void ScriptedUser::answer(HWND window)
         dismiss(window);
         return;
     }
-    HWND button = GetDlgItem(window, e.button);
+    HWND button = e.button == kEscape ? window : GetDlgItem(window, e.button);
     if (button == nullptr || !IsWindowVisible(button) || !IsWindowEnabled(button)) {
         ADD_FAILURE() << "no button " << e.button << " to press in the window with "
                       << describe(window);
@@ -200,5 +222,11 @@ void ScriptedUser::answer(HWND window)
             return;
         }
     }
-    press(window, e.button);
+    // A window that stays open after this press (one that opens another
+    // dialog, say) is answered again when it is active again.
+    RemovePropA(window, kSeenProperty);
+    if (e.button == kEscape)
+        pressEscape(window);
+    else
+        press(window, e.button);
 }

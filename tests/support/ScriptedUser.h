@@ -29,6 +29,10 @@ public:
     // program held, say).
     using BeforePress = std::function<void(HWND window)>;
 
+    // Pressed instead of a button: the Esc key, which the dialog's own loop
+    // turns into IDCANCEL also where no such button exists.
+    static const int kEscape = -1;
+
     // Starts watching this thread's windows; one scripted user per thread
     // at a time.
     ScriptedUser();
@@ -42,7 +46,9 @@ public:
     ScriptedUser& expectBox(std::string caption, std::string text, int button,
                             BeforePress before = {});
     // The next window is a dialog (or a box whose text is not checked) with
-    // exactly this caption; press the control with id button in it.
+    // exactly this caption; press the control with id button in it.  A
+    // dialog that stays open after the press (its button opened another
+    // window) meets the next expectation when it is active again.
     ScriptedUser& expectDialog(std::string caption, int button, BeforePress before = {});
 
     // Expected windows that have not shown yet.
@@ -65,6 +71,11 @@ private:
     std::deque<Expected> script_;
     // Windows seen but not yet answered, oldest first.
     std::deque<HWND> waiting_;
+    // How often, and how far apart, a window whose button is not ready yet
+    // is looked at again before the test fails.
+    static const int kSettleTries = 40;
+    static const unsigned kSettleMs = 50;
+    int settleTries_ = 0;
 };
 
 // The window's text as code page 932 bytes.

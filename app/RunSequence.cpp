@@ -1,0 +1,93 @@
+#include "RunSequence.h"
+
+#include "AppTexts.h"
+#include "HeaderReader.h"
+#include "InstallFolder.h"
+#include "MessageDialogs.h"
+#include "PatchDialogs.h"
+#include "RunMessages.h"
+#include "VersionRecord.h"
+#include "VersionSource.h"
+
+#include "foundation/files/FCFile.h"
+#include "foundation/files/TextFile.h"
+#include "foundation/system/FCPathName.h"
+
+namespace {
+
+// I and U lines act at once, as the header is read.
+class RunHeaderHandler : public HeaderLineHandler {
+public:
+    int installLine(RunSettings& settings, FCString& value) override
+    {
+        return detectInstallFolder(settings, value);
+    }
+    void versionSourceLine(RunSettings& settings, FCString& value) override
+    {
+        parseVersionSource(settings, value);
+    }
+};
+
+void show(const RunSettings& settings, const RunMessage& message)
+{
+    showMessage(settings, message.title.text(), message.text.text());
+}
+
+bool hasVersionSource(const RunSettings& settings)
+{
+    return settings.versionSource >= 1 && settings.versionSource <= 4;
+}
+
+// The run itself; returns early wherever the run ends.
+void run(RunSettings& settings)
+{
+    FCString path(FCPathName(FCPathName::kExecutableFolder).text());
+    path.append(apptexts::kDescriptionFileName);
+    settings.failureCount = 0;
+    if (!FCFile::exists(path.text())) {
+        show(settings, missingDescriptionMessage());
+        return;
+    }
+    FCString description;
+    FCFile file;
+    file.openForRead(path.text());
+    readFile(description, file);
+    file.close();
+
+    RunHeaderHandler handler;
+    HeaderResult header = readHeader(description, settings, handler);
+    if (header.end == HeaderEnd::InstallFailed) {
+        show(settings, installFailedMessage(header.installResult, settings.productName));
+        return;
+    }
+    if (!settings.headerComplete)
+        return;
+    if (settings.newVersionGiven) {
+        std::int32_t newVersion = settings.newVersion.toInt();
+        std::int32_t installed = readInstalledVersion(settings);
+        if (newVersion <= installed) {
+            show(settings, versionGateMessage(installed, newVersion));
+            return;
+        }
+    }
+    bool carriedOut = runPatchDialog(settings, description);
+    // A declined run, or one with failed copies, must not mark the product
+    // as updated.
+    if (carriedOut && settings.failureCount == 0 && hasVersionSource(settings))
+        recordNewVersion(settings);
+}
+
+}  // namespace
+
+void runPatch()
+{
+    RunSettings settings;
+    try {
+        run(settings);
+    } catch (NotEnoughMemoryException& e) {
+        e.show();
+    } catch (const Diagnostic&) {
+        // The user gave up in a file's Retry/Cancel box, which said what
+        // went wrong; the run ends here without touching anything else.
+    }
+}

@@ -1,0 +1,5 @@
+#include "FCModelessDialog.h"
+
+FCModelessDialog::FCModelessDialog(std::uint16_t id) : FCDialogBase(id) {}
+
+FCModelessDialog::~FCModelessDialog() = default;

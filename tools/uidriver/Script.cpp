@@ -1,0 +1,236 @@
+#include "Script.h"
+
+#include <cstdlib>
+#include <fstream>
+
+namespace {
+
+std::string convert(const std::string& text, UINT from, UINT to) {
+    if (text.empty()) {
+        return text;
+    }
+    const int wideLength = MultiByteToWideChar(from, 0, text.data(), int(text.size()), nullptr, 0);
+    std::wstring wide(wideLength, L'\0');
+    MultiByteToWideChar(from, 0, text.data(), int(text.size()), &wide[0], wideLength);
+    const int length = WideCharToMultiByte(to, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+    std::string out(length, '\0');
+    WideCharToMultiByte(to, 0, wide.data(), wideLength, &out[0], length, nullptr, nullptr);
+    return out;
+}
+
+// Messages go to a UTF-8 terminal or log.
+std::string shown(const std::string& cp932) {
+    return "\"" + convert(cp932, 932, CP_UTF8) + "\"";
+}
+
+std::string unescape(const std::string& text) {
+    std::string out;
+    for (std::string::size_type i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size()) {
+            const char c = text[++i];
+            out += c == 'n' ? '\n' : c == 't' ? '\t' : c;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+// Splits "WORD rest" at the first blank.
+void split(const std::string& text, std::string& word, std::string& rest) {
+    const std::string::size_type blank = text.find(' ');
+    word = text.substr(0, blank);
+    rest = blank == std::string::npos ? std::string() : text.substr(blank + 1);
+}
+
+bool number(const std::string& text, unsigned long& value) {
+    char* end = nullptr;
+    value = std::strtoul(text.c_str(), &end, 0);
+    return !text.empty() && *end == '\0';
+}
+
+// Polls for a condition until the limit; windows come and go in another
+// process, so there is nothing to wait on but time.
+template <class F>
+bool within(DWORD ms, F found) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (found()) {
+            return true;
+        }
+        if (GetTickCount() - start >= ms) {
+            return false;
+        }
+        Sleep(20);
+    }
+}
+
+}  // namespace
+
+bool Script::load(const char* path, std::string& error) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = std::string("cannot read ") + path;
+        return false;
+    }
+    std::string text;
+    for (int number = 1; std::getline(in, text); ++number) {
+        if (!text.empty() && text.back() == '\r') {
+            text.pop_back();
+        }
+        if (text.empty() || text[0] == '#') {
+            continue;
+        }
+        Line line{number, {}, {}};
+        split(text, line.command, line.rest);
+        // Escapes first: in code page 932 a backslash byte can be the second
+        // half of a character.
+        line.rest = convert(unescape(line.rest), CP_UTF8, 932);
+        lines_.push_back(line);
+    }
+    return true;
+}
+
+bool Script::run(Target& target, std::string& error) {
+    for (const Line& line : lines_) {
+        if (!step(target, line, error)) {
+            error = "line " + std::to_string(line.number) + ": " + line.command + ": " + error;
+            return false;
+        }
+    }
+    if (!exitChecked_ && !step(target, Line{0, "exit", "0"}, error)) {
+        error = "after the last line: exit: " + error;
+        return false;
+    }
+    return true;
+}
+
+bool Script::step(Target& target, const Line& line, std::string& error) {
+    const std::string& c = line.command;
+    if (c == "timeout") {
+        unsigned long ms = 0;
+        if (!number(line.rest, ms)) {
+            error = "needs a number of milliseconds";
+            return false;
+        }
+        timeout_ = ms;
+        return true;
+    }
+    if (c == "window" || c == "msgbox") {
+        const char* windowClass = c == "msgbox" ? "#32770" : nullptr;
+        HWND found = nullptr;
+        if (!within(timeout_, [&] { return (found = target.findWindow(line.rest, windowClass)) != nullptr; })) {
+            error = "no window " + shown(line.rest) + " within " + std::to_string(timeout_) + " ms";
+            return false;
+        }
+        current_ = found;
+        return true;
+    }
+    if (c == "absent") {
+        std::string ms, title;
+        split(line.rest, ms, title);
+        unsigned long limit = 0;
+        if (!number(ms, limit)) {
+            error = "needs milliseconds and a title";
+            return false;
+        }
+        if (within(limit, [&] { return target.findWindow(title, nullptr) != nullptr; })) {
+            error = "window " + shown(title) + " appeared";
+            return false;
+        }
+        return true;
+    }
+    if (c == "exit") {
+        unsigned long expected = 0;
+        if (!number(line.rest, expected)) {
+            error = "needs an exit code";
+            return false;
+        }
+        exitChecked_ = true;
+        DWORD code = 0;
+        if (!target.waitExit(timeout_, code)) {
+            error = "the program still runs after " + std::to_string(timeout_) + " ms";
+            return false;
+        }
+        if (code != expected) {
+            error = "exit code " + std::to_string(code) + ", expected " + std::to_string(expected);
+            return false;
+        }
+        return true;
+    }
+
+    // Everything below acts on the current window.
+    if (!current_ || !IsWindow(current_)) {
+        error = current_ ? "the current window has closed" : "no window yet (use window or msgbox first)";
+        return false;
+    }
+    if (c == "escape") {
+        typeKey(current_, VK_ESCAPE);
+        return true;
+    }
+    if (c == "close") {
+        PostMessageA(current_, WM_SYSCOMMAND, SC_CLOSE, 0);
+        return true;
+    }
+    if (c == "gone") {
+        if (!waitGone(current_, timeout_)) {
+            error = "the window is still open after " + std::to_string(timeout_) + " ms";
+            return false;
+        }
+        return true;
+    }
+
+    // And these on one of its controls.
+    std::string idText, rest;
+    split(line.rest, idText, rest);
+    unsigned long id = 0;
+    if (!number(idText, id)) {
+        error = "needs a control id";
+        return false;
+    }
+    HWND control = GetDlgItem(current_, int(id));
+    if (!control) {
+        error = "the window has no control " + idText;
+        return false;
+    }
+    const bool visible = IsWindowVisible(control) != FALSE;
+    const bool enabled = IsWindowEnabled(control) && IsWindowEnabled(current_);
+    if (c == "text") {
+        std::string actual;
+        if (!controlText(control, actual)) {
+            error = "control " + idText + " does not answer";
+            return false;
+        }
+        if (actual != rest) {
+            error = "control " + idText + " shows " + shown(actual) + ", expected " + shown(rest);
+            return false;
+        }
+        return true;
+    }
+    if (c == "visible" || c == "hidden") {
+        if (visible != (c == "visible")) {
+            error = "control " + idText + " is " + (visible ? "visible" : "hidden");
+            return false;
+        }
+        return true;
+    }
+    if (c == "enabled" || c == "disabled") {
+        if (enabled != (c == "enabled")) {
+            error = "control " + idText + " is " + (enabled ? "enabled" : "disabled");
+            return false;
+        }
+        return true;
+    }
+    if (c == "press") {
+        if (!visible || !enabled) {
+            error = "button " + idText + " is " + (visible ? "disabled" : "hidden") + ", a user could not press it";
+            return false;
+        }
+        // Posted, not sent: the click may open a modal window, and the
+        // program must not wait for us while we wait for it.
+        PostMessageA(control, BM_CLICK, 0, 0);
+        return true;
+    }
+    error = "unknown command";
+    return false;
+}

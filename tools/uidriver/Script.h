@@ -1,0 +1,46 @@
+// A script of user actions, one command a line; blank lines and lines
+// starting with "#" are skipped.  Texts are UTF-8 in the file and compared
+// as code page 932; in them "\n", "\t" and "\\" stand for a line feed, a
+// tab and a backslash.  Ids are decimal or 0x hex.
+//
+//   timeout MS          the limit for the waits below (default 10000 ms)
+//   window TITLE        wait for a window of the program with exactly this
+//                       title; it becomes the current window
+//   msgbox TITLE        the same for a message box (class "#32770"); its
+//                       text is control 0xFFFF
+//   text ID TEXT        the current window's control ID shows exactly TEXT
+//   visible ID | hidden ID | enabled ID | disabled ID
+//   press ID            click the button, failing unless a user could:
+//                       it and its window must be visible and enabled
+//   escape              press Esc in the current window
+//   close               the current window's close box
+//   gone                wait until the current window has closed
+//   absent MS TITLE     no window with this title shows up within MS
+//   exit CODE           wait for the program to end with this exit code
+//
+// A script without an "exit" line ends with an implied "exit 0".
+#pragma once
+
+#include "TargetProcess.h"
+
+#include <string>
+#include <vector>
+
+class Script {
+public:
+    bool load(const char* path, std::string& error);
+    bool run(Target& target, std::string& error);
+
+private:
+    struct Line {
+        int number;
+        std::string command;
+        std::string rest;  // code page 932
+    };
+    bool step(Target& target, const Line& line, std::string& error);
+
+    std::vector<Line> lines_;
+    DWORD timeout_ = 10000;
+    HWND current_ = nullptr;
+    bool exitChecked_ = false;
+};

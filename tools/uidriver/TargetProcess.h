@@ -1,0 +1,35 @@
+// The windows of the program under test, seen from outside as a user sees
+// them: only top-level windows of its process, controls by id.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// The process we drive; started and owned by us.
+class Target {
+public:
+    Target() = default;
+    Target(const Target&) = delete;
+    Target& operator=(const Target&) = delete;
+    ~Target();
+
+    bool start(const std::string& program, std::string& error);
+    // A visible top-level window of the process with exactly this title
+    // (code page 932), of class windowClass when that is not null.
+    HWND findWindow(const std::string& title, const char* windowClass) const;
+    // Waits up to ms for the process to end; false when it still runs.
+    bool waitExit(DWORD ms, DWORD& code) const;
+    void kill();
+
+private:
+    PROCESS_INFORMATION process_{};
+};
+
+// The control's text through WM_GETTEXT (false when the window does not answer).
+bool controlText(HWND control, std::string& text);
+// Waits until the window has gone or ms have passed.
+bool waitGone(HWND window, DWORD ms);
+// The keys a user types: posted to the control that has the focus in that
+// window's thread, as the keyboard would deliver them.
+void typeKey(HWND window, WPARAM key);
