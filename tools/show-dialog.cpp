@@ -6,7 +6,7 @@
 // Exit code 0 when the dialog was shown, 2 for a bad argument, 1 when the
 // template could not be made into a dialog.
 #include "app/resources/resource.h"
-#include "foundation/dialogs/DialogTexts.h"
+#include "ShowDialogTexts.h"
 #include "foundation/dialogs/FCDialog.h"
 #include "foundation/dialogs/UxProgressDialog.h"
 
@@ -27,24 +27,24 @@ void fillSamples(HWND window, std::uint16_t id)
 {
     switch (id) {
     case IDD_CONFIRM:
-        SetDlgItemTextA(window, IDC_STATUS, texts::kSampleStartQuestion);
-        SetDlgItemTextA(window, IDC_DETAIL, texts::kSampleDescription);
+        SetDlgItemTextA(window, IDC_STATUS, sampletexts::kSampleStartQuestion);
+        SetDlgItemTextA(window, IDC_DETAIL, sampletexts::kSampleDescription);
         break;
     case IDD_QUESTION:
-        SetDlgItemTextA(window, IDC_DETAIL, texts::kSampleQuestion);
+        SetDlgItemTextA(window, IDC_DETAIL, sampletexts::kSampleQuestion);
         break;
     case IDD_MESSAGE:
         SetDlgItemTextA(window, IDC_VERSION, "brantlewick ver. 1.00  rev. 1");
-        SetDlgItemTextA(window, IDC_DETAIL, texts::kSampleFinished);
+        SetDlgItemTextA(window, IDC_DETAIL, sampletexts::kSampleFinished);
         break;
     case IDD_SELECT:
-        SetDlgItemTextA(window, IDC_PATCH0, texts::kSamplePatch0);
-        SetDlgItemTextA(window, IDC_PATCH1, texts::kSamplePatch1);
+        SetDlgItemTextA(window, IDC_PATCH0, sampletexts::kSamplePatch0);
+        SetDlgItemTextA(window, IDC_PATCH1, sampletexts::kSamplePatch1);
         ShowWindow(GetDlgItem(window, IDC_PATCH0), SW_SHOW);
         ShowWindow(GetDlgItem(window, IDC_PATCH1), SW_SHOW);
         CheckRadioButton(window, IDC_PATCH0, IDC_PATCH2, IDC_PATCH0);
-        SetDlgItemTextA(window, IDC_STATUS, texts::kSampleStartQuestion);
-        SetDlgItemTextA(window, IDC_DETAIL, texts::kSampleDescription);
+        SetDlgItemTextA(window, IDC_STATUS, sampletexts::kSampleStartQuestion);
+        SetDlgItemTextA(window, IDC_DETAIL, sampletexts::kSampleDescription);
         break;
     default:
         break;
@@ -81,7 +81,7 @@ int showProgress(UINT milliseconds)
     UxProgressDialog dialog(IDD_PROGRESS);
     dialog.title = "brantlewick";
     dialog.configureBar(IDC_PROGRESS, true, 0, 0, 5);
-    dialog.setMessage(IDC_DETAIL, texts::kSampleProgress);
+    dialog.setMessage(IDC_DETAIL, sampletexts::kSampleProgress);
     dialog.create(nullptr, true);
     if (dialog.hwnd == nullptr)
         return 1;

@@ -4,7 +4,7 @@
 // Japanese lines sit in the templates' text items.
 #pragma once
 
-namespace texts {
+namespace sampletexts {
 
 // brantlewickのアップデートを開始します。よろしいですか？
 inline constexpr const char kSampleStartQuestion[] =
@@ -28,4 +28,4 @@ inline constexpr const char kSampleFinished[] =
 inline constexpr const char kSampleProgress[] =
     "\203A\201[\203J\203C\203u\202\360\215\354\220\254\202\265\202\304\202\242\202\334\202\267...";
 
-}  // namespace texts
+}  // namespace sampletexts
