@@ -3,6 +3,7 @@
 #include "FCPathName.h"
 
 #include "foundation/files/FCFile.h"
+#include "foundation/files/FCFileUty.h"
 #include "foundation/files/TextFile.h"
 
 #include <windows.h>
@@ -126,8 +127,7 @@ bool UxRnf::save(const char* fileName, bool deleteIfEmpty)
     FCPathName path(target);
     bool done;
     if (items_.empty() && deleteIfEmpty && FCFile::exists(path.text())) {
-        SetFileAttributesA(path.text(), FILE_ATTRIBUTE_NORMAL);
-        done = DeleteFileA(path.text()) != FALSE;
+        done = FCFileUty::remove(path.text(), 1);
     } else {
         done = writeItems(path.text());
     }

@@ -41,7 +41,7 @@ public:
 
 class FCString {
 public:
-    static const std::int32_t kDefaultBlockSize = 256;
+    static constexpr std::int32_t kDefaultBlockSize = 256;
 
     FCString();
     FCString(const char* text);  // NOLINT: a plain text converts to a string

@@ -1,0 +1,364 @@
+#include "FCFileUty.h"
+
+#include "FCFile.h"
+#include "FileUtyTexts.h"
+
+#include "foundation/system/FCFileEnumeration.h"
+#include "foundation/system/FCPathName.h"
+#include "foundation/text/MbText.h"
+
+#include <string>
+
+namespace {
+
+const UINT kBoxFlags = MB_TASKMODAL | MB_SETFOREGROUND;
+
+bool isFolderPath(const FCPathName& path)
+{
+    return !path.endsWithoutSeparator();
+}
+
+int ask(const FCString& text, const char* caption, UINT buttons)
+{
+    return MessageBoxA(nullptr, text.text(), caption, buttons | kBoxFlags);
+}
+
+FCString joined(const char* a, const char* b)
+{
+    FCString text(a);
+    text.append(b);
+    return text;
+}
+
+void reportCannotCreate(const char* folder)
+{
+    ask(joined(folder, texts::kCopyCannotCreate), texts::kCaptionUtyCopy, MB_OK);
+}
+
+// The identity of an existing file, as the file system knows it.
+bool fileIdentity(const char* path, BY_HANDLE_FILE_INFORMATION& info)
+{
+    HANDLE file = CreateFileA(path, FILE_READ_ATTRIBUTES,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    bool ok = GetFileInformationByHandle(file, &info) != FALSE;
+    CloseHandle(file);
+    return ok;
+}
+
+FCString lowerCase(const char* text)
+{
+    FCString lower(text);
+    lower.convert(LCMAP_LOWERCASE);
+    return lower;
+}
+
+// True when both paths name one file, however they are spelled.
+bool sameFile(const char* a, const char* b)
+{
+    BY_HANDLE_FILE_INFORMATION first;
+    BY_HANDLE_FILE_INFORMATION second;
+    if (fileIdentity(a, first) && fileIdentity(b, second))
+        return first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
+               first.nFileIndexHigh == second.nFileIndexHigh &&
+               first.nFileIndexLow == second.nFileIndexLow;
+    return lowerCase(a).equals(lowerCase(b));
+}
+
+int finish(FCFileUty::Progress progress, int result)
+{
+    if (progress != nullptr)
+        progress(4, result == FCFileUty::kAborted ? -1 : 0, 0);
+    return result;
+}
+
+int copyFolder(const FCPathName& destination, const FCPathName& source, const std::uint32_t* flags,
+               FCFileUty::Progress progress, std::intptr_t value, std::intptr_t extra)
+{
+    if (!isFolderPath(destination))
+        return FCFileUty::kAborted;
+    if (!FCFile::exists(destination.text()) && !FCFile::createFolders(destination.text())) {
+        reportCannotCreate(destination.text());
+        return FCFileUty::kAborted;
+    }
+    FCFileEnumeration entries;
+    entries.open(joined(source.text(), "*.*").text());
+    int result = FCFileUty::kDone;
+    while (entries.findNext()) {
+        bool folder = (entries.data().dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        FCString target(destination.text());
+        if (folder)
+            target.append(entries.data().cFileName);  // carries its final "\\"
+        FCString from(entries.fullPath());
+        result = FCFileUty::copyEntry(target.text(), from.text(), flags, progress, value, extra);
+        if (result == FCFileUty::kAborted)
+            return result;
+    }
+    return result;
+}
+
+int copyFile(const char* sourceText, const FCPathName& destination,
+             const FCPathName& source, const std::uint32_t* flags, FCFileUty::Progress progress,
+             std::intptr_t value, std::intptr_t extra)
+{
+    while ((FCFileUty::status(source.text()) & FCFileUty::STATUS_LOCKED) != 0) {
+        if (ask(joined(sourceText, texts::kCopySourceLocked), texts::kCaptionUtyCopy,
+                MB_RETRYCANCEL) != IDRETRY)
+            return FCFileUty::kAborted;
+    }
+    if (isFolderPath(destination)) {
+        if (!FCFile::exists(destination.text()) && !FCFile::createFolders(destination.text())) {
+            reportCannotCreate(destination.text());
+            return FCFileUty::kAborted;
+        }
+        FCString target(destination.text());
+        target.append(source.fileName().text());
+        return FCFileUty::copyEntry(target.text(), sourceText, flags, progress, value, extra);
+    }
+    std::uint32_t destinationStatus = FCFileUty::status(destination.text());
+    if ((destinationStatus & FCFileUty::STATUS_EXISTS) != 0) {
+        // Replacing a file by itself would remove the only copy first.
+        if (sameFile(destination.text(), source.text()))
+            return FCFileUty::kDone;
+        bool replace = (*flags & FCFileUty::COPY_SKIP_EXISTING) == 0 &&
+                       ((*flags & FCFileUty::COPY_IF_NEWER) != 0
+                            ? FCFileUty::isOlder(destination.text(), source.text())
+                            : (*flags & FCFileUty::COPY_OVERWRITE) != 0);
+        if (replace) {
+            int force = 1;
+            FCFileUty::removeEntry(destination.text(), &force, nullptr, nullptr, extra);
+        }
+    } else {
+        FCString folder;
+        destination.folderPart(folder, true);
+        FCString existing;
+        if (FCFileUty::existingPrefix(destination.text(), existing) && !existing.equals(folder) &&
+            !FCFile::createFolders(folder.text())) {
+            reportCannotCreate(folder.text());
+            return FCFileUty::kAborted;
+        }
+    }
+    CopyFileA(source.text(), destination.text(), TRUE);
+    return FCFileUty::kDone;
+}
+
+}  // namespace
+
+bool FCFileUty::copy(const char* destination, const char* source, std::uint32_t flags,
+                     Progress progress, std::intptr_t value, std::intptr_t extra)
+{
+    std::uint32_t copied = flags;
+    return copyEntry(destination, source, &copied, progress, value, extra) == kDone;
+}
+
+int FCFileUty::copyEntry(const char* destination, const char* source, const std::uint32_t* flags,
+                         Progress progress, std::intptr_t value, std::intptr_t extra)
+{
+    if (destination == nullptr || source == nullptr || flags == nullptr)
+        return kMissing;
+    FCPathName to(destination);
+    FCPathName from(source);
+    std::uint32_t sourceStatus = status(from.text());
+    if ((sourceStatus & STATUS_EXISTS) == 0)
+        return kMissing;
+    if (progress != nullptr &&
+        progress(3, reinterpret_cast<std::intptr_t>(to.text()),
+                 reinterpret_cast<std::intptr_t>(from.text())) == 0)
+        return finish(progress, kAborted);
+    int result = (sourceStatus & FILE_ATTRIBUTE_DIRECTORY) != 0
+                     ? copyFolder(to, from, flags, progress, value, extra)
+                     : copyFile(source, to, from, flags, progress, value, extra);
+    return finish(progress, result);
+}
+
+namespace {
+
+// Acts on a failed delete of one item until it is removed, given up, or the
+// whole removal is aborted.
+template <typename Delete>
+int removeItem(const FCPathName& path, bool folder, int* force, FCFileUty::RemoveHandler handler,
+               std::intptr_t value, Delete deleteItem)
+{
+    for (;;) {
+        if (*force != 0)
+            FCFileUty::clearAttributes(path.text(), FILE_ATTRIBUTE_READONLY);
+        if (deleteItem(path.text()))
+            return FCFileUty::kDone;
+        DWORD error = GetLastError();
+        std::uint32_t flags = (folder ? 0x201u : 0x101u) | (*force != 0 ? 0x10000u : 0u);
+        int answer = handler(flags, &error, path.text(), 0, value);
+        if (answer == FCFileUty::kForceAndRetry) {
+            *force = 1;
+            continue;
+        }
+        if (answer != FCFileUty::kRetry)
+            return answer;
+    }
+}
+
+}  // namespace
+
+bool FCFileUty::remove(const char* path, int force, Progress progress, RemoveHandler handler,
+                       std::intptr_t value)
+{
+    int shared = force;
+    return removeEntry(path, &shared, progress, handler, value) == kDone;
+}
+
+int FCFileUty::removeEntry(const char* path, int* force, Progress progress, RemoveHandler handler,
+                           std::intptr_t value)
+{
+    if (path == nullptr || force == nullptr)
+        return kMissing;
+    if (handler == nullptr)
+        handler = defaultRemoveHandler;
+    FCPathName item(path);
+    if (!isFolderPath(item))
+        return removeItem(item, false, force, handler, value,
+                          [](const char* p) { return DeleteFileA(p) != FALSE; });
+    {
+        FCFileEnumeration entries;
+        entries.open(joined(item.text(), "*.*").text());
+        while (entries.findNext()) {
+            FCString entry(entries.fullPath());
+            if (removeEntry(entry.text(), force, progress, handler, value) == kAborted)
+                return kAborted;
+        }
+    }
+    return removeItem(item, true, force, handler, value,
+                      [](const char* p) { return RemoveDirectoryA(p) != FALSE; });
+}
+
+int FCFileUty::defaultRemoveHandler(std::uint32_t flags, DWORD* error, const char* path, int,
+                                    std::intptr_t)
+{
+    DWORD code = error != nullptr ? *error : 0;
+    auto box = [path](const char* fragment, UINT buttons) {
+        return ask(joined(path, fragment), texts::kCaptionUtyRemove, buttons);
+    };
+    auto withCode = [path, code](const char* fragment) {
+        FCString text = joined(path, fragment);
+        text.append(texts::kErrorCode);
+        text.appendUnsigned(code);
+        return ask(text, texts::kCaptionUtyRemove, MB_OK);
+    };
+    switch (code) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME:
+        withCode(texts::kRemoveNotFound);
+        return kAborted;
+    case ERROR_ACCESS_DENIED:
+        if ((flags & 0x10000u) != 0 || !hasAttributes(path, FILE_ATTRIBUTE_READONLY)) {
+            box(texts::kRemoveAccessDenied, MB_OK);
+            return kAborted;
+        }
+        if (box(texts::kRemoveReadOnly, MB_YESNO) == IDYES)
+            return kForceAndRetry;
+        return ask(FCString(texts::kRemoveStopAsking), texts::kCaptionUtyRemove, MB_YESNO) == IDYES
+                   ? kAborted
+                   : 2;
+    case ERROR_SHARING_VIOLATION:
+        return box(texts::kRemoveInUse, MB_RETRYCANCEL) == IDRETRY ? kRetry : 2;
+    case ERROR_DIR_NOT_EMPTY:
+        return box(texts::kRemoveNotEmpty, MB_YESNO) == IDYES ? kAborted : 2;
+    default:
+        withCode(texts::kRemoveFailed);
+        return kAborted;
+    }
+}
+
+bool FCFileUty::move(const char* from, const char* to, bool replace)
+{
+    FCPathName source(from);
+    FCPathName target(to);
+    FCString a = lowerCase(source.text());
+    FCString b = lowerCase(target.text());
+    if (a.length() == b.length() && a.equals(b))
+        return true;
+    return MoveFileExA(source.text(), target.text(), replace ? MOVEFILE_REPLACE_EXISTING : 0) != FALSE;
+}
+
+bool FCFileUty::isOlder(const char* path, const char* other)
+{
+    FCFile first(path, OPEN_EXISTING, GENERIC_READ, FILE_SHARE_READ, FILE_ATTRIBUTE_NORMAL);
+    FCFile second(other, OPEN_EXISTING, GENERIC_READ, FILE_SHARE_READ, FILE_ATTRIBUTE_NORMAL);
+    FILETIME a = *first.fileTime(FCFile::kLastWrite, false);
+    FILETIME b = *second.fileTime(FCFile::kLastWrite, false);
+    return CompareFileTime(&a, &b) < 0;
+}
+
+bool FCFileUty::hasAttributes(const char* path, DWORD mask)
+{
+    DWORD attributes = GetFileAttributesA(FCPathName(path).text());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & mask) == mask;
+}
+
+bool FCFileUty::clearAttributes(const char* path, DWORD mask)
+{
+    FCPathName item(path);
+    DWORD attributes = GetFileAttributesA(item.text());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & mask) == 0)
+        return false;
+    return SetFileAttributesA(item.text(), attributes & ~mask) != FALSE;
+}
+
+std::uint32_t FCFileUty::status(const char* path)
+{
+    FCPathName item(path);
+    DWORD attributes = GetFileAttributesA(item.text());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return GetLastError() == ERROR_ACCESS_DENIED ? STATUS_EXISTS | STATUS_ACCESS_DENIED : 0;
+    std::uint32_t word = STATUS_EXISTS | (attributes & 0xFFFu);
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return word;
+    for (DWORD share : {DWORD(0), DWORD(FILE_SHARE_READ)}) {
+        HANDLE file = CreateFileA(item.text(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            CloseHandle(file);
+            return share == 0 ? word : word | STATUS_SHARED;
+        }
+    }
+    return word | STATUS_LOCKED;
+}
+
+bool FCFileUty::existingPrefix(const char* path, FCString& out)
+{
+    if (path == nullptr)
+        return false;
+    const char* text = path;
+    const char* end = text + std::char_traits<char>::length(text);
+    // The first component: a network path's server and share together,
+    // else everything up to the first separator.
+    const char* cut;
+    if (text[0] == '\\' && text[1] == '\\') {
+        const char* serverEnd = mb::findChar(text + 2, '\\');
+        if (serverEnd == nullptr || serverEnd == text + 2 || serverEnd[1] == '\0')
+            return false;
+        const char* shareEnd = mb::findChar(serverEnd + 1, '\\');
+        if (shareEnd == serverEnd + 1)
+            return false;
+        cut = shareEnd != nullptr ? shareEnd + 1 : end;
+    } else {
+        const char* first = mb::findChar(text, '\\');
+        cut = first != nullptr ? first + 1 : end;
+    }
+    std::string prefix(text, cut);
+    if (!FCFile::exists(prefix.c_str()))
+        return false;
+    std::string last = prefix;
+    while (cut < end) {
+        const char* next = mb::findChar(cut, '\\');
+        cut = next != nullptr ? next + 1 : end;
+        std::string partial(text, cut);
+        if (!FCFile::exists(partial.c_str()))
+            break;
+        last = partial;
+    }
+    out = last.c_str();
+    return true;
+}
