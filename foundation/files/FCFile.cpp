@@ -55,6 +55,20 @@ const char* fragmentFor(const Fragment (&table)[N], std::uint32_t code)
     return nullptr;
 }
 
+// Appends the fragment for code, or the unknown-error text and the code;
+// true when the code has a fragment of its own.
+template <std::size_t N>
+bool appendFragment(FCString& text, const Fragment (&table)[N], const char* unknown, std::uint32_t code)
+{
+    if (const char* fragment = fragmentFor(table, code)) {
+        text.append(fragment);
+        return true;
+    }
+    text.append(unknown);
+    text.appendUnsigned(code);
+    return false;
+}
+
 // The user's answer to a failed call: true for Retry.
 bool askRetry(const char* caption, const FCString& text)
 {
@@ -283,25 +297,14 @@ bool FCFile::createFolders(const char* path)
 FCString FCFile::openErrorText(const char* path, std::uint32_t code)
 {
     FCString text(path);
-    const char* fragment = fragmentFor(kOpenFragments, code);
-    if (fragment != nullptr) {
-        text.append(fragment);
-    } else {
-        text.append(texts::kOpenUnknownError);
-        text.appendUnsigned(code);
-    }
+    appendFragment(text, kOpenFragments, texts::kOpenUnknownError, code);
     return text;
 }
 
 FCString FCFile::readErrorText(const char* name, std::uint32_t code, HANDLE handle)
 {
     FCString text(name);
-    const char* fragment = fragmentFor(kReadFragments, code);
-    if (fragment != nullptr) {
-        text.append(fragment);
-    } else {
-        text.append(texts::kReadUnknownError);
-        text.appendUnsigned(code);
+    if (!appendFragment(text, kReadFragments, texts::kReadUnknownError, code)) {
         text.append(texts::kReadUnknownHandle);
         // A handle is as wide as a pointer: its whole value is shown.
         text.append(std::to_string(reinterpret_cast<std::uintptr_t>(handle)).c_str());
@@ -312,12 +315,6 @@ FCString FCFile::readErrorText(const char* name, std::uint32_t code, HANDLE hand
 FCString FCFile::writeErrorText(const char* name, std::uint32_t code)
 {
     FCString text(name);
-    const char* fragment = fragmentFor(kWriteFragments, code);
-    if (fragment != nullptr) {
-        text.append(fragment);
-    } else {
-        text.append(texts::kWriteUnknownError);
-        text.appendUnsigned(code);
-    }
+    appendFragment(text, kWriteFragments, texts::kWriteUnknownError, code);
     return text;
 }

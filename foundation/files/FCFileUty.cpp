@@ -275,9 +275,7 @@ bool FCFileUty::move(const char* from, const char* to, bool replace)
 {
     FCPathName source(from);
     FCPathName target(to);
-    FCString a = lowerCase(source.text());
-    FCString b = lowerCase(target.text());
-    if (a.length() == b.length() && a.equals(b))
+    if (lowerCase(source.text()).equals(lowerCase(target.text())))
         return true;
     return MoveFileExA(source.text(), target.text(), replace ? MOVEFILE_REPLACE_EXISTING : 0) != FALSE;
 }

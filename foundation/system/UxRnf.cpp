@@ -94,11 +94,12 @@ bool UxRnf::writeItems(const char* path)
     const RnfItems::value_type* type = typeItem(items_);
     std::int32_t mode = 0;
     std::uint32_t key = 0;
+    FCString typeLine;
     if (type != nullptr) {
-        FCString line(type->first);
-        line.append("=");
-        line.append(type->second.text());
-        readRnfType(line, mode, key);
+        typeLine = type->first;
+        typeLine.append("=");
+        typeLine.append(type->second.text());
+        readRnfType(typeLine, mode, key);
     }
     if (mode != 1)
         return writeFile(formatRnfText(items_), path);
@@ -107,15 +108,11 @@ bool UxRnf::writeItems(const char* path)
     // rest scrambled with its key, so that the next load can read it.
     RnfItems rest(items_);
     rest.erase(type->first);
-    FCString text(type->first);
-    text.append("=");
-    text.append(type->second.text());
-    text.append("\n");
-    FCString body = formatRnfText(rest);
-    text.append(body.text());
+    typeLine.append("\n");
+    typeLine.append(formatRnfText(rest).text());
     FCFile file;
     file.openForUpdate(path);
-    bool written = writeFile(text, file, key, 1);
+    bool written = writeFile(typeLine, file, key, 1);
     return SetEndOfFile(file.handle()) != FALSE && written;
 }
 

@@ -27,6 +27,14 @@ void press(HWND window, int id)
                  reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
 }
 
+// True when a user could press button in window now: it is there, shown and
+// enabled (Esc needs only the window itself).
+bool canPress(HWND window, int button)
+{
+    HWND target = button == ScriptedUser::kEscape ? window : GetDlgItem(window, button);
+    return target != nullptr && IsWindowVisible(target) && IsWindowEnabled(target);
+}
+
 // The Esc key, sent where the keyboard focus is, as the keyboard would.
 void pressEscape(HWND window)
 {
@@ -180,10 +188,7 @@ void ScriptedUser::answer(HWND window)
     // A window that the system fills and shows in steps of its own (the
     // shell's folder browser) may not have its button ready at the first
     // idle moment: look again a little later, as a user's eye would.
-    const Expected& next = script_.front();
-    HWND target = next.button == kEscape ? window : GetDlgItem(window, next.button);
-    bool ready = target != nullptr && IsWindowVisible(target) && IsWindowEnabled(target);
-    if (!ready && settleTries_ < kSettleTries) {
+    if (!canPress(window, script_.front().button) && settleTries_ < kSettleTries) {
         ++settleTries_;
         waiting_.push_front(window);
         SetTimer(nullptr, 0, kSettleMs, onSettled);
@@ -204,8 +209,7 @@ void ScriptedUser::answer(HWND window)
         dismiss(window);
         return;
     }
-    HWND button = e.button == kEscape ? window : GetDlgItem(window, e.button);
-    if (button == nullptr || !IsWindowVisible(button) || !IsWindowEnabled(button)) {
+    if (!canPress(window, e.button)) {
         ADD_FAILURE() << "no button " << e.button << " to press in the window with "
                       << describe(window);
         dismiss(window);

@@ -113,3 +113,9 @@ std::uint64_t positionOf(HANDLE file)
     SetFilePointerEx(file, zero, &position, FILE_CURRENT);
     return static_cast<std::uint64_t>(position.QuadPart);
 }
+
+HANDLE holdWithoutSharing(const std::string& path)
+{
+    return CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                       nullptr);
+}

@@ -31,5 +31,7 @@ std::string readBytes(const std::string& path);
 void makeLargeFile(const std::string& path, std::uint64_t size);
 // Saves a shell shortcut at lnk that points to target.
 void makeShortcut(const std::string& lnk, const std::string& target);
+// Opens path as another program that shares it with nobody.
+HANDLE holdWithoutSharing(const std::string& path);
 // The position of a file handle.
 std::uint64_t positionOf(HANDLE file);

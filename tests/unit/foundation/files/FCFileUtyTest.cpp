@@ -22,12 +22,6 @@ void makeReadOnly(const std::string& path)
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
 }
 
-HANDLE holdWithoutSharing(const std::string& path)
-{
-    return CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                       nullptr);
-}
-
 TEST(FCFileUtyRemove, YesToForceOneReadOnlyItemForcesTheRest)
 {
     TempFolder folder("bw-uty-readonly");
