@@ -108,5 +108,11 @@ inline constexpr const char kGateNew[] = "  ->  UpdateVer\201F";
 // \nアップデートを中止します。
 inline constexpr const char kGateEnd[] =
     "\n\203A\203b\203v\203f\201[\203g\202\360\222\206\216~\202\265\202\334\202\267\201B";
+// 実行ファイルのエラー
+inline constexpr const char kRunFailedTitle[] = "\216\300\215s\203t\203@\203C\203\213\202\314\203G\203\211\201[";
+// が起動できません。\n処理を継続しますか？
+inline constexpr const char kRunFailedQuestion[] =
+    "\202\252\213N\223\256\202\305\202\253\202\334\202\271\202\361\201B\n"
+    "\217\210\227\235\202\360\214p\221\261\202\265\202\334\202\267\202\251\201H";
 
 }  // namespace runtexts

@@ -1,6 +1,6 @@
 #include "VersionRecord.h"
 
-#include "IniFile.h"
+#include "foundation/files/IniFile.h"
 
 #include "foundation/system/FCRegistry.h"
 #include "foundation/system/UxRnf.h"

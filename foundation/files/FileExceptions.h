@@ -7,20 +7,35 @@
 
 #include "foundation/text/Diagnostic.h"
 
-// The message is the path that was handed to the system.
-class CannotOpenException : public Diagnostic {
+// What the three have in common: the user gave up on a file.
+class FileGivenUpException : public Diagnostic {
 public:
-    explicit CannotOpenException(const char* path) : Diagnostic(texts::kCaptionCannotOpen, path) {}
+    FileGivenUpException(const char* caption, const char* name) : Diagnostic(caption, name) {}
+};
+
+// The message is the path that was handed to the system.
+class CannotOpenException : public FileGivenUpException {
+public:
+    explicit CannotOpenException(const char* path)
+        : FileGivenUpException(texts::kCaptionCannotOpen, path)
+    {
+    }
 };
 
 // The message is the name of the file being read.
-class CannotReadException : public Diagnostic {
+class CannotReadException : public FileGivenUpException {
 public:
-    explicit CannotReadException(const char* name) : Diagnostic(texts::kCaptionCannotRead, name) {}
+    explicit CannotReadException(const char* name)
+        : FileGivenUpException(texts::kCaptionCannotRead, name)
+    {
+    }
 };
 
 // The message is the name of the file being written.
-class CannotWriteException : public Diagnostic {
+class CannotWriteException : public FileGivenUpException {
 public:
-    explicit CannotWriteException(const char* name) : Diagnostic(texts::kCaptionCannotWrite, name) {}
+    explicit CannotWriteException(const char* name)
+        : FileGivenUpException(texts::kCaptionCannotWrite, name)
+    {
+    }
 };

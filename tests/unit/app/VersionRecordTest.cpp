@@ -1,5 +1,5 @@
 #include "app/HeaderReader.h"
-#include "app/IniFile.h"
+#include "foundation/files/IniFile.h"
 #include "app/VersionRecord.h"
 #include "app/VersionSource.h"
 

@@ -1,0 +1,35 @@
+#include "CopyFolder.h"
+
+#include "foundation/files/FCFile.h"
+#include "foundation/files/FCFileUty.h"
+#include "foundation/system/FCFileEnumeration.h"
+#include "foundation/system/FCPathName.h"
+
+void copyFolder(const char* source, const char* destination, std::uint32_t options)
+{
+    FCPathName pattern(source);
+    pattern.addSeparator();
+    FCString patternText(pattern.text());
+    patternText.append("*");
+
+    FCPathName target(destination);
+    target.addSeparator();
+    if (!FCFile::exists(target.text()) && (options & kCopyFolderCreate) != 0)
+        FCFile::createFolders(target.text());
+    if (!FCFile::exists(target.text()))
+        return;
+
+    FCFileEnumeration entries;
+    entries.open(patternText.text());
+    while (entries.findNext()) {
+        FCPathName entry(entries.fullPath());
+        if (entry.endsWithoutSeparator()) {
+            FCFileUty::copy(target.text(), entry.text(), options & kCopyFolderFileFlags);
+        } else if ((options & kCopyFolderRecurse) != 0) {
+            FCString subfolder(target.text());
+            subfolder.append(entry.lastName().text());
+            copyFolder(entry.text(), subfolder.text(), options);
+        }
+    }
+    entries.close();
+}
