@@ -3,6 +3,7 @@
 #include "ArchiveSettings.h"
 #include "CopyFolder.h"
 #include "FreeName.h"
+#include "ParameterText.h"
 
 #include "foundation/files/IniFile.h"
 #include "foundation/files/FCFile.h"
@@ -25,19 +26,11 @@ struct Roots {
         : source(sourceRoot), install(installFolder)
     {
     }
-    FCString fromSource(const FCString& relative) const { return joined(source, relative); }
-    FCString inInstall(const FCString& relative) const { return joined(install, relative); }
+    FCString fromSource(const FCString& relative) const { return joinedPath(source.text(), relative); }
+    FCString inInstall(const FCString& relative) const { return joinedPath(install.text(), relative); }
 
     FCPathName source;
     FCPathName install;
-
-private:
-    static FCString joined(const FCPathName& root, const FCString& relative)
-    {
-        FCString path(root.text());
-        path.append(relative.text());
-        return path;
-    }
 };
 
 bool mentionsBackup(const FCString& text)
@@ -53,16 +46,6 @@ FCString expanded(const FCString& text)
     if (!backupFolder().empty())
         result.replace(kBackupMark, backupFolder().text());
     return result;
-}
-
-// The fields of a parameter as the byte and range commands split it:
-// separated by ",", blanks before each skipped, the last taking the rest.
-template <int Count>
-void splitNumbers(const FCString& parameter, FCString (&fields)[Count], const char* blanks)
-{
-    FCString text(parameter);
-    text.rewind();
-    text.splitFields(fields, Count, ",", true, false, blanks);
 }
 
 // Bytes are written only into files: a folder (an empty file parameter
@@ -97,7 +80,7 @@ bool update(const CMD_DATA_& record, const Roots& roots)
             mentionsBackup(record.param3) ? expanded(record.param3) : roots.inInstall(record.param3);
         FCString backup = backupNameFor(pattern);
         FCString folder;
-        if (FCPathName(backup).folderPart(folder, true) && !FCFile::exists(folder.text()))
+        if (FCPathName(backup).folderPart(folder, true))
             FCFile::createFolders(folder.text());
         moveAway(destination, backup);
     }
@@ -131,18 +114,23 @@ bool remove(const CMD_DATA_& record, const Roots& roots)
 
 bool makeFolder(const CMD_DATA_& record, const Roots& roots)
 {
-    FCString path = roots.inInstall(record.param1);
-    if (!FCFile::exists(path.text()))
-        FCFile::createFolders(path.text());
+    FCFile::createFolders(roots.inInstall(record.param1).text());
     return true;
 }
 
 bool makeBackupFolder(const CMD_DATA_& record, const Roots& roots)
 {
     backupFolder() = backupNameFor(roots.inInstall(record.param1));
-    if (!FCFile::exists(backupFolder().text()))
-        FCFile::createFolders(backupFolder().text());
+    FCFile::createFolders(backupFolder().text());
     return true;
+}
+
+// Writes the key of fields (section, key, value) into the INI file at path.
+void writeKey(const char* path, const FCString (&fields)[3])
+{
+    IniFile ini;
+    ini.bind(path, false);
+    ini.writeText(fields[1].text(), fields[2].text(), fields[0].text());
 }
 
 // Writes the key through a copy of the file in the current folder, which
@@ -150,10 +138,9 @@ bool makeBackupFolder(const CMD_DATA_& record, const Roots& roots)
 // copy is in place: when the copy cannot go back, the file stays as it was.
 void writeThroughCopy(const FCString& file, const FCString (&fields)[3])
 {
-    IniFile ini;
-    ini.bind(kTemporaryIni, false);
-    ini.writeText(fields[1].text(), fields[2].text(), fields[0].text());
-    ini.release();
+    // A read-only file's copy is read-only too; the copy must take the key.
+    FCFileUty::clearAttributes(kTemporaryIni, FILE_ATTRIBUTE_READONLY);
+    writeKey(kTemporaryIni, fields);
     if (CopyFileA(kTemporaryIni, file.text(), FALSE) == FALSE &&
         FCFileUty::clearAttributes(file.text(), FILE_ATTRIBUTE_READONLY))
         CopyFileA(kTemporaryIni, file.text(), FALSE);
@@ -164,19 +151,11 @@ bool writeIni(const CMD_DATA_& record, const Roots& roots)
 {
     FCString file = roots.inInstall(record.param1);
     FCString fields[3];
-    FCString text(record.param2);
-    text.rewind();
-    text.splitFields(fields, 3, ",", false, false, nullptr);
-
-    if (UxOsVersion().isAtLeast(-1, 0x600) && CopyFileA(file.text(), kTemporaryIni, FALSE) != FALSE) {
-        // A read-only file's copy is read-only too; the copy must take the key.
-        FCFileUty::clearAttributes(kTemporaryIni, FILE_ATTRIBUTE_READONLY);
+    splitParameter(record.param2, fields, false, nullptr);
+    if (UxOsVersion().isAtLeast(-1, 0x600) && CopyFileA(file.text(), kTemporaryIni, FALSE) != FALSE)
         writeThroughCopy(file, fields);
-        return true;
-    }
-    IniFile ini;
-    ini.bind(file.text(), false);
-    ini.writeText(fields[1].text(), fields[2].text(), fields[0].text());
+    else
+        writeKey(file.text(), fields);
     return true;
 }
 
@@ -224,10 +203,9 @@ bool patchBytes(const CMD_DATA_& record, const Roots& roots)
     if (!isFile(path))
         return true;
     FCFile file;
-    if (file.openForWrite(path.text()) != 0 || !file.isOpen())
-        return true;
+    file.openForWrite(path.text());
     FCString fields[2];
-    splitNumbers(record.param2, fields, "\t ");
+    splitParameter(record.param2, fields, true, "\t ");
     std::int32_t offset = fields[0].toInt();
     std::int32_t count = fields[1].toInt();
     if (count <= 0)
@@ -249,7 +227,7 @@ bool copyRange(const CMD_DATA_& record, const Roots& roots)
     if (!isFile(sourcePath) || !isFile(destinationPath))
         return true;
     FCString fields[3];
-    splitNumbers(record.param3, fields, " \t");
+    splitParameter(record.param3, fields, true, " \t");
     std::int32_t sourceOffset = fields[0].toInt();
     std::int32_t destinationOffset = fields[1].toInt();
     std::uint32_t length = fields[2].toUnsigned();
@@ -260,7 +238,8 @@ bool copyRange(const CMD_DATA_& record, const Roots& roots)
     destination.openForWrite(destinationPath.text());
     if (length == 0) {
         DWORD size = GetFileSize(source.handle(), nullptr);
-        if (sourceOffset < 0 || size <= static_cast<DWORD>(sourceOffset))
+        // A negative offset, taken unsigned, lies past the end of the file.
+        if (size <= static_cast<DWORD>(sourceOffset))
             return true;
         length = size - static_cast<DWORD>(sourceOffset);
     }

@@ -1,27 +1,16 @@
 #include "ArchiveSettings.h"
 
+#include "ParameterText.h"
+
 #include "foundation/system/FCPathName.h"
-
-namespace {
-
-// The fields of a parameter, separated by "," with blanks before each.
-template <int Count>
-void splitParameter(const FCString& parameter, FCString (&fields)[Count])
-{
-    FCString text(parameter);
-    text.rewind();
-    text.splitFields(fields, Count, ",", true, false, " \t");
-}
-
-}  // namespace
 
 void readArchiveCommand(const CMD_DATA_& record, const char* installFolder,
                         ArchiveSettings& settings, FCString& indexPath)
 {
     FCString a[5];
     FCString b[3];
-    splitParameter(record.param1, a);
-    splitParameter(record.param2, b);
+    splitParameter(record.param1, a, true, " \t");
+    splitParameter(record.param2, b, true, " \t");
 
     settings.options = a[0].toUnsigned();
     settings.inputFolder = a[1];
@@ -31,7 +20,6 @@ void readArchiveCommand(const CMD_DATA_& record, const char* installFolder,
     settings.resourceKind = b[1].toUnsigned();
     settings.groupNumber = b[2].toInt();
 
-    indexPath = FCPathName(installFolder).text();
-    indexPath.append(b[0].text());
+    indexPath = joinedPath(FCPathName(installFolder).text(), b[0]);
     FCPathName(indexPath).folderPart(settings.outputFolder, true);
 }

@@ -14,7 +14,7 @@ void copyFolder(const char* source, const char* destination, std::uint32_t optio
 
     FCPathName target(destination);
     target.addSeparator();
-    if (!FCFile::exists(target.text()) && (options & kCopyFolderCreate) != 0)
+    if ((options & kCopyFolderCreate) != 0)
         FCFile::createFolders(target.text());
     if (!FCFile::exists(target.text()))
         return;
