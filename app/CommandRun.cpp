@@ -1,15 +1,37 @@
 #include "CommandRun.h"
 
 #include "MessageDialogs.h"
+#include "MessageTable.h"
 #include "RunTexts.h"
 
 #include "app/resources/resource.h"
 #include "engine/ApplyCommand.h"
+#include "engine/CommandParser.h"
 #include "engine/CopyListStep.h"
 #include "engine/DescribeCommand.h"
 #include "foundation/files/FileExceptions.h"
+#include "foundation/text/FCXList.h"
 
 namespace {
+
+// How the command section ended, for the end texts.
+enum class SectionEnd {
+    NotRun,    // the command mode runs no format
+    Failed,    // failed copies, or an empty command list
+    GivenUp,   // Cancel in a file's Retry/Cancel box
+    Finished,  // every command ran, or an "end" record stopped the run
+};
+
+void setStatus(HWND dialog, int control, int index, const RunSettings& settings)
+{
+    SetDlgItemTextA(dialog, control, MessageTable::text(index, settings.productName).text());
+}
+
+void enableButtons(HWND dialog, bool enable)
+{
+    for (int id : {IDOK, IDCANCEL, IDC_HELP_BUTTON})
+        EnableWindow(GetDlgItem(dialog, id), enable);
+}
 
 void showDescription(const CMD_DATA_& record, const char* sourceRoot, const char* installFolder,
                      HWND dialog)
@@ -26,39 +48,104 @@ bool goOnWithoutProgram(const CMD_DATA_& record, HWND dialog)
     return askYesNo(dialog, question.text(), runtexts::kRunFailedTitle);
 }
 
-}  // namespace
-
-void runCopyList(CommandSectionReader& section, RunSettings& settings, const char* sourceRoot,
-                 HWND dialog)
+SectionEnd runCopyList(CommandSectionReader& section, RunSettings& settings,
+                       const char* sourceRoot, HWND dialog)
 {
     CopyListLine line;
     while (section.nextCopyLine(line)) {
         if (!applyCopyLine(line, sourceRoot, settings.installFolder.text(), dialog))
             ++settings.failureCount;
     }
+    return settings.failureCount > 0 ? SectionEnd::Failed : SectionEnd::Finished;
 }
 
-CommandRunEnd runCommandList(FCXList<CMD_DATA_>& records, const char* sourceRoot,
-                             const char* installFolder, HWND dialog)
+// Carries out records in order until the first "end" record whose
+// condition holds, or until the user declines to go on after a program
+// could not be started; endMessage is then that record's message.
+void runRecords(FCXList<CMD_DATA_>& records, const char* sourceRoot, const char* installFolder,
+                HWND dialog, FCString& endMessage)
 {
-    CommandRunEnd end;
     FCXListIterator<CMD_DATA_> it(records);
     while (CMD_DATA_* record = it.next()) {
         showDescription(*record, sourceRoot, installFolder, dialog);
-        bool ok;
-        try {
-            ok = applyCommand(*record, sourceRoot, installFolder, nullptr);
-        } catch (const FileGivenUpException&) {
-            // The file's box has said what went wrong; nothing more runs.
-            end.givenUp = true;
-            return end;
-        }
+        bool ok = applyCommand(*record, sourceRoot, installFolder, nullptr);
         if (ok && record->type == CMD_END) {
-            end.endMessage = record->param3;
-            return end;
+            endMessage = record->param3;
+            return;
         }
         if (!ok && record->type == CMD_RUN && !goOnWithoutProgram(*record, dialog))
-            return end;
+            return;
     }
-    return end;
+}
+
+SectionEnd runCommandList(CommandSectionReader& section, const RunSettings& settings,
+                          const char* sourceRoot, HWND dialog, FCString& endMessage)
+{
+    FCXList<CMD_DATA_> records;
+    section.readCommandList(records);
+    if (records.count() == 0)
+        return SectionEnd::Failed;
+    runRecords(records, sourceRoot, settings.installFolder.text(), dialog, endMessage);
+    endMessage.replace("%1", settings.productName.text());
+    return SectionEnd::Finished;
+}
+
+SectionEnd runFormat(RunSettings& settings, FCString& description, const char* sourceRoot,
+                     HWND dialog, FCString& endMessage)
+{
+    CommandSectionReader section(description);
+    try {
+        switch (commandFormatOf(settings.commandMode)) {
+        case CommandFormat::CopyList:
+            return runCopyList(section, settings, sourceRoot, dialog);
+        case CommandFormat::CommandList:
+            return runCommandList(section, settings, sourceRoot, dialog, endMessage);
+        case CommandFormat::None:
+            break;
+        }
+    } catch (const FileGivenUpException&) {
+        // The file's box has said what went wrong; nothing more runs.
+        return SectionEnd::GivenUp;
+    } catch (NotEnoughMemoryException& e) {
+        e.show();
+        return SectionEnd::GivenUp;
+    }
+    return SectionEnd::NotRun;
+}
+
+void showEnd(HWND dialog, SectionEnd end, const FCString& endMessage,
+             const RunSettings& settings, const RunMessageSet& messages)
+{
+    // The status line changes last: whoever watches the dialog sees the
+    // run finished once it shows the end text.
+    ShowWindow(GetDlgItem(dialog, IDOK), SW_HIDE);
+    ShowWindow(GetDlgItem(dialog, IDC_HELP_BUTTON), SW_HIDE);
+    EnableWindow(GetDlgItem(dialog, IDCANCEL), TRUE);
+    SetDlgItemTextA(dialog, IDCANCEL, runtexts::kFinishLabel);
+    switch (end) {
+    case SectionEnd::NotRun:
+        break;
+    case SectionEnd::Failed:
+    case SectionEnd::GivenUp:
+        setStatus(dialog, IDC_DETAIL, messages.closeProgram, settings);
+        setStatus(dialog, IDC_STATUS, messages.failed, settings);
+        break;
+    case SectionEnd::Finished:
+        SetDlgItemTextA(dialog, IDC_DETAIL, endMessage.text());
+        setStatus(dialog, IDC_STATUS, messages.finished, settings);
+        break;
+    }
+}
+
+}  // namespace
+
+bool runCommandSection(HWND dialog, RunSettings& settings, FCString& description,
+                       const char* sourceRoot, const RunMessageSet& messages)
+{
+    setStatus(dialog, IDC_STATUS, messages.running, settings);
+    enableButtons(dialog, false);
+    FCString endMessage;
+    SectionEnd end = runFormat(settings, description, sourceRoot, dialog, endMessage);
+    showEnd(dialog, end, endMessage, settings, messages);
+    return end == SectionEnd::Finished;
 }

@@ -1,32 +1,36 @@
-// The command section carried out inside a patch dialog's run: the copy
-// list line by line, or the list of command records one after the other,
-// each shown in the dialog's detail line while it runs.
+// The command section carried out inside a patch dialog: the copy list line
+// by line, or the list of command records one after the other, each shown in
+// the dialog's detail line while it runs, and the dialog's end texts and
+// buttons once it is done.
 #pragma once
 
 #include "RunSettings.h"
 
-#include "engine/CommandParser.h"
-#include "engine/CommandRecord.h"
-#include "foundation/text/FCXList.h"
+#include "foundation/text/FCString.h"
 
 #include <windows.h>
 
-// How a command list ended.
-struct CommandRunEnd {
-    // The user gave up on a file in its Retry/Cancel box; the records from
-    // that one on did not run.
-    bool givenUp = false;
-    // The message of the "end" record that stopped the run, as written.
-    FCString endMessage;
+// The status texts (indices of MessageTable) that one patch dialog shows
+// while and after its command section runs.
+struct RunMessageSet {
+    int running;       // while the commands run
+    int failed;        // some copies failed, nothing to run, or the user gave up
+    int finished;      // the commands have run
+    int closeProgram;  // the detail under `failed`
 };
+inline constexpr RunMessageSet kConfirmMessages{1, 2, 3, 4};
+inline constexpr RunMessageSet kSelectMessages{7, 8, 9, 10};
 
-// Carries out every line of the copy list; each failed copy adds 1 to
+// Carries out the command section from the description text's cursor on,
+// in the format that settings.commandMode chooses, with the sources below
+// sourceRoot and the targets below settings.installFolder.  While it runs,
+// buttons 1, 2 and 1002 of dialog are disabled and control 1001 shows
+// `running`; afterwards 1001 and 1000 hold the end texts, 1 and 1002 are
+// hidden and 2 reads "終了".  Each failed copy of the copy list adds 1 to
 // settings.failureCount.
-void runCopyList(CommandSectionReader& section, RunSettings& settings, const char* sourceRoot,
-                 HWND dialog);
-
-// Carries out records in order until the first "end" record whose
-// condition holds, or until the user declines to go on after a program
-// could not be started.
-CommandRunEnd runCommandList(FCXList<CMD_DATA_>& records, const char* sourceRoot,
-                             const char* installFolder, HWND dialog);
+//
+// True when the command section was carried out whole: a format ran, it had
+// something to run, no copy failed and the user did not give up in a file's
+// Retry/Cancel box.  Only such a run may record the new version.
+bool runCommandSection(HWND dialog, RunSettings& settings, FCString& description,
+                       const char* sourceRoot, const RunMessageSet& messages);

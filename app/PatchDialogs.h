@@ -8,8 +8,9 @@
 
 // Shows the confirmation dialog (fewer than two patch entries) or the
 // selection dialog, with the description text's cursor behind its header.
-// True when the dialog carried out the command section.
+// True when the dialog carried out the whole command section, so that the
+// run may record the new version.
 //
-// The command engine is not in this program yet: both dialogs ask their
-// question and close without running a command, so nothing is recorded.
+// The selection dialog asks its question and closes without running a
+// command until the choice among patches is built, so it records nothing.
 bool runPatchDialog(RunSettings& settings, FCString& description);

@@ -108,6 +108,9 @@ inline constexpr const char kGateNew[] = "  ->  UpdateVer\201F";
 // \nアップデートを中止します。
 inline constexpr const char kGateEnd[] =
     "\n\203A\203b\203v\203f\201[\203g\202\360\222\206\216~\202\265\202\334\202\267\201B";
+// --- the patch dialogs ------------------------------------------------------------
+// 終了: the label of the second button once the commands have run.
+inline constexpr const char kFinishLabel[] = "\217I\227\271";
 // 実行ファイルのエラー
 inline constexpr const char kRunFailedTitle[] = "\216\300\215s\203t\203@\203C\203\213\202\314\203G\203\211\201[";
 // が起動できません。\n処理を継続しますか？

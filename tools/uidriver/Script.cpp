@@ -195,9 +195,18 @@ bool Script::step(Target& target, const Line& line, std::string& error) {
     }
     const bool visible = IsWindowVisible(control) != FALSE;
     const bool enabled = IsWindowEnabled(control) && IsWindowEnabled(current_);
-    if (c == "text") {
+    if (c == "text" || c == "await") {
         std::string actual;
-        if (!controlText(control, actual)) {
+        bool answered = true;
+        auto shows = [&] {
+            answered = controlText(control, actual);
+            return !answered || actual == rest;
+        };
+        if (c == "await")
+            within(timeout_, shows);
+        else
+            shows();
+        if (!answered) {
             error = "control " + idText + " does not answer";
             return false;
         }

@@ -9,6 +9,8 @@
 //   msgbox TITLE        the same for a message box (class "#32770"); its
 //                       text is control 0xFFFF
 //   text ID TEXT        the current window's control ID shows exactly TEXT
+//   await ID TEXT       the same, waiting until it does: the program may
+//                       still be at work after a press
 //   visible ID | hidden ID | enabled ID | disabled ID
 //   press ID            click the button, failing unless a user could:
 //                       it and its window must be visible and enabled
