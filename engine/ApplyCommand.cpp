@@ -62,11 +62,6 @@ bool seek(FCFile& file, std::int32_t offset)
     return SetFilePointer(file.handle(), offset, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER;
 }
 
-bool moveAway(const FCString& from, const FCString& to)
-{
-    return MoveFileExA(from.text(), to.text(), MOVEFILE_REPLACE_EXISTING) != FALSE;
-}
-
 bool update(const CMD_DATA_& record, const Roots& roots)
 {
     FCString source = roots.fromSource(record.param1);
@@ -78,11 +73,9 @@ bool update(const CMD_DATA_& record, const Roots& roots)
     if (!record.param3.empty()) {
         FCString pattern =
             mentionsBackup(record.param3) ? expanded(record.param3) : roots.inInstall(record.param3);
-        FCString backup = backupNameFor(pattern);
-        FCString folder;
-        if (FCPathName(backup).folderPart(folder, true))
-            FCFile::createFolders(folder.text());
-        moveAway(destination, backup);
+        // Without its backup the installed file is not overwritten.
+        if (!moveToBackup(destination, backupNameFor(pattern)))
+            return false;
     }
     return FCFileUty::copy(destination.text(), source.text(), FCFileUty::COPY_OVERWRITE);
 }
@@ -102,7 +95,7 @@ bool remove(const CMD_DATA_& record, const Roots& roots)
             // A folder whose backup could not even be made stays.
             if (FCFile::exists(path.text()) && !FCFile::exists(backup.text()))
                 return false;
-        } else if (!moveAway(path, backup) && FCFile::exists(path.text())) {
+        } else if (!moveToBackup(path, backup)) {
             // A file that could not be moved to its backup stays.
             return false;
         }

@@ -13,11 +13,11 @@ bool applyCopyLine(const CopyListLine& line, const char* sourceRoot, const char*
     FCString destination = joinedPath(installFolder, line.destination);
     // Without a source the file in place is not moved to its backup: the
     // copy would fail and leave the product without it.
-    bool sourceExists = FCFile::exists(source.text());
-    if (sourceExists && !line.backupPattern.empty()) {
-        FCString backup = backupNameFor(joinedPath(installFolder, line.backupPattern));
-        MoveFileExA(destination.text(), backup.text(), MOVEFILE_REPLACE_EXISTING);
-    }
+    // Nor is it overwritten when it could not be moved to its backup.
+    bool ready = FCFile::exists(source.text()) &&
+                 (line.backupPattern.empty() ||
+                  moveToBackup(destination,
+                               backupNameFor(joinedPath(installFolder, line.backupPattern))));
     SetDlgItemTextA(dialog, IDC_DETAIL, destination.text());
-    return sourceExists && CopyFileA(source.text(), destination.text(), FALSE) != FALSE;
+    return ready && CopyFileA(source.text(), destination.text(), FALSE) != FALSE;
 }

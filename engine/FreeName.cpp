@@ -1,6 +1,7 @@
 #include "FreeName.h"
 
 #include "foundation/files/FCFile.h"
+#include "foundation/system/FCPathName.h"
 #include "foundation/text/MbText.h"
 
 namespace {
@@ -42,4 +43,15 @@ FCString backupNameFor(const FCString& pattern)
     FCString name(pattern);
     freeName(pattern, name);
     return name;
+}
+
+bool moveToBackup(const FCString& file, const FCString& backup)
+{
+    if (!FCFile::exists(file.text()))
+        return true;
+    FCString folder;
+    if (FCPathName(backup).folderPart(folder, true))
+        FCFile::createFolders(folder.text());
+    return MoveFileExA(file.text(), backup.text(), MOVEFILE_REPLACE_EXISTING) != FALSE ||
+           !FCFile::exists(file.text());
 }

@@ -1,4 +1,5 @@
-// The search for a backup name that is not taken yet.
+// Backups: the search for a backup name that is not taken yet, and moving
+// a file there.
 #pragma once
 
 #include "foundation/text/FCString.h"
@@ -14,3 +15,9 @@ bool freeName(const FCString& pattern, FCString& out);
 // pattern without "%1" whose name exists), the pattern itself, so that the
 // newest backup replaces the older one instead of the run searching on.
 FCString backupNameFor(const FCString& pattern);
+
+// Moves file to backup, making the folders on the way first.  True when the
+// file is out of the way: moved, or there was no such file.  False when it
+// is still there, so that the caller does not overwrite a file that has no
+// backup.
+bool moveToBackup(const FCString& file, const FCString& backup);

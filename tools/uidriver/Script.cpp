@@ -140,6 +140,15 @@ bool Script::step(Target& target, const Line& line, std::string& error) {
         }
         return true;
     }
+    if (c == "again") {
+        if (!exitChecked_) {
+            error = "the program's earlier run has not been seen to end (use exit first)";
+            return false;
+        }
+        exitChecked_ = false;
+        current_ = nullptr;
+        return target.startAgain(line.rest, error);
+    }
     if (c == "exit") {
         unsigned long expected = 0;
         if (!number(line.rest, expected)) {

@@ -19,6 +19,8 @@
 //   gone                wait until the current window has closed
 //   absent MS TITLE     no window with this title shows up within MS
 //   exit CODE           wait for the program to end with this exit code
+//   again [PROGRAM]     start the program once more, or PROGRAM, after an
+//                       exit line; the lines that follow act on the new run
 //
 // A script without an "exit" line ends with an implied "exit 0".
 #pragma once

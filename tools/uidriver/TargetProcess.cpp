@@ -3,13 +3,24 @@
 #include <vector>
 
 Target::~Target() {
+    release();
+}
+
+void Target::release() {
     if (process_.hProcess) {
         CloseHandle(process_.hThread);
         CloseHandle(process_.hProcess);
     }
+    process_ = PROCESS_INFORMATION{};
+}
+
+bool Target::startAgain(const std::string& program, std::string& error) {
+    release();
+    return start(program.empty() ? program_ : program, error);
 }
 
 bool Target::start(const std::string& program, std::string& error) {
+    program_ = program;
     std::string folder = program;
     const std::string::size_type slash = folder.find_last_of("\\/");
     folder = slash == std::string::npos ? std::string(".") : folder.substr(0, slash);

@@ -15,6 +15,9 @@ public:
     ~Target();
 
     bool start(const std::string& program, std::string& error);
+    // Starts the same program, or another one when program is not empty,
+    // after the earlier run has ended.
+    bool startAgain(const std::string& program, std::string& error);
     // A visible top-level window of the process with exactly this title
     // (code page 932), of class windowClass when that is not null.
     HWND findWindow(const std::string& title, const char* windowClass) const;
@@ -23,6 +26,9 @@ public:
     void kill();
 
 private:
+    void release();
+
+    std::string program_;
     PROCESS_INFORMATION process_{};
 };
 

@@ -33,6 +33,16 @@ TEST_F(ApplyFiles, UpdateWithoutItsSourceLeavesTheInstalledFileInPlace)
     EXPECT_FALSE(folders.isInstalled("bak\\"));
 }
 
+TEST_F(ApplyFiles, UpdateDoesNotOverwriteAFileThatCannotBeMovedToItsBackup)
+{
+    // The backup's name is a folder, so the file cannot be moved there.
+    folders.putInstalled("a.dll", "old");
+    folders.putInstalled("keep\\x", "");
+    folders.putSource("a.dll", "new");
+    EXPECT_FALSE(applyLine(folders, "u;a.dll;a.dll;keep"));
+    EXPECT_EQ(folders.installed("a.dll"), "old");
+}
+
 TEST_F(ApplyFiles, UpdateReplacesReadOnlyFilesAndMakesMissingFolders)
 {
     folders.putInstalled("a.dll", "old");
@@ -93,15 +103,23 @@ TEST_F(ApplyFiles, DeleteOfAFileMovesItToItsBackup)
     EXPECT_EQ(folders.installed("backup00000000\\x00000000.txt"), "x");
 }
 
+TEST_F(ApplyFiles, DeleteMakesTheFolderOfAFilesBackup)
+{
+    folders.putInstalled("x.txt", "x");
+    std::string backup = folders.work() + "new\\x.txt";
+    EXPECT_TRUE(applyLine(folders, "d;x.txt;" + backup));
+    EXPECT_FALSE(folders.isInstalled("x.txt"));
+    EXPECT_EQ(readBytes(backup), "x");
+}
+
 TEST_F(ApplyFiles, DeleteWhoseBackupCannotBeMadeKeepsTheFileOrFolder)
 {
     folders.putInstalled("x.txt", "x");
     folders.putInstalled("old\\a.txt", "a");
-    std::string nowhere = folders.work() + "missing\\";
-    EXPECT_FALSE(applyLine(folders, "d;x.txt;" + nowhere + "x.txt"));
-    EXPECT_EQ(folders.installed("x.txt"), "x");
-    // A file stands where the backup folder would have to be made.
+    // A file stands where the backup's folder would have to be made.
     putFile(folders.work() + "blocked", "");
+    EXPECT_FALSE(applyLine(folders, "d;x.txt;" + folders.work() + "blocked\\x.txt"));
+    EXPECT_EQ(folders.installed("x.txt"), "x");
     EXPECT_FALSE(applyLine(folders, "d;old\\;" + folders.work() + "blocked\\old\\"));
     EXPECT_EQ(folders.installed("old\\a.txt"), "a");
 }

@@ -45,8 +45,8 @@ protected:
 
 TEST_F(CopyListStep, CopiesWithNumberedBackupsAndShowsTheDestination)
 {
+    // The backup folder is made for the first backup.
     folders.putInstalled("a.dll", "old");
-    CreateDirectoryA((folders.install() + "bak").c_str(), nullptr);
     folders.putSource("new\\a.dll", "new 1");
     EXPECT_TRUE(apply("new\\a.dll;a.dll;bak\\a%1.dll"));
     EXPECT_EQ(window.detail(), folders.install() + "a.dll");
@@ -67,6 +67,16 @@ TEST_F(CopyListStep, OneFieldCopiesToTheSameName)
     EXPECT_EQ(folders.installed("data\\x.bin"), "x");
     // No folder is made for the copy.
     EXPECT_FALSE(apply("data\\x.bin;other\\x.bin"));
+}
+
+TEST_F(CopyListStep, AFileThatCannotBeMovedToItsBackupIsNotOverwritten)
+{
+    // The backup's name is a folder, so the file cannot be moved there.
+    folders.putInstalled("a.dll", "old");
+    folders.putInstalled("keep\\x", "");
+    folders.putSource("a.dll", "new");
+    EXPECT_FALSE(apply("a.dll;a.dll;keep"));
+    EXPECT_EQ(folders.installed("a.dll"), "old");
 }
 
 TEST_F(CopyListStep, AMissingSourceFailsAndLeavesTheInstalledFile)
