@@ -19,6 +19,7 @@ enum class SectionEnd {
     NotRun,    // the command mode runs no format
     Failed,    // failed copies, or an empty command list
     GivenUp,   // Cancel in a file's Retry/Cancel box
+    Stopped,   // the user chose not to go on after a program failed to start
     Finished,  // every command ran, or an "end" record stopped the run
 };
 
@@ -60,10 +61,10 @@ SectionEnd runCopyList(CommandSectionReader& section, RunSettings& settings,
 }
 
 // Carries out records in order until the first "end" record whose
-// condition holds, or until the user declines to go on after a program
-// could not be started; endMessage is then that record's message.
-void runRecords(FCXList<CMD_DATA_>& records, const char* sourceRoot, const char* installFolder,
-                HWND dialog, FCString& endMessage)
+// condition holds (endMessage is then that record's message), or until the
+// user declines to go on after a program could not be started.
+SectionEnd runRecords(FCXList<CMD_DATA_>& records, const char* sourceRoot,
+                      const char* installFolder, HWND dialog, FCString& endMessage)
 {
     FCXListIterator<CMD_DATA_> it(records);
     while (CMD_DATA_* record = it.next()) {
@@ -71,11 +72,12 @@ void runRecords(FCXList<CMD_DATA_>& records, const char* sourceRoot, const char*
         bool ok = applyCommand(*record, sourceRoot, installFolder, nullptr);
         if (ok && record->type == CMD_END) {
             endMessage = record->param3;
-            return;
+            break;
         }
         if (!ok && record->type == CMD_RUN && !goOnWithoutProgram(*record, dialog))
-            return;
+            return SectionEnd::Stopped;
     }
+    return SectionEnd::Finished;
 }
 
 SectionEnd runCommandList(CommandSectionReader& section, const RunSettings& settings,
@@ -85,9 +87,10 @@ SectionEnd runCommandList(CommandSectionReader& section, const RunSettings& sett
     section.readCommandList(records);
     if (records.count() == 0)
         return SectionEnd::Failed;
-    runRecords(records, sourceRoot, settings.installFolder.text(), dialog, endMessage);
+    SectionEnd end =
+        runRecords(records, sourceRoot, settings.installFolder.text(), dialog, endMessage);
     endMessage.replace("%1", settings.productName.text());
-    return SectionEnd::Finished;
+    return end;
 }
 
 SectionEnd runFormat(RunSettings& settings, FCString& description, const char* sourceRoot,
@@ -130,6 +133,7 @@ void showEnd(HWND dialog, SectionEnd end, const FCString& endMessage,
         setStatus(dialog, IDC_DETAIL, messages.closeProgram, settings);
         setStatus(dialog, IDC_STATUS, messages.failed, settings);
         break;
+    case SectionEnd::Stopped:
     case SectionEnd::Finished:
         SetDlgItemTextA(dialog, IDC_DETAIL, endMessage.text());
         setStatus(dialog, IDC_STATUS, messages.finished, settings);

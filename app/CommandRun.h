@@ -30,7 +30,8 @@ inline constexpr RunMessageSet kSelectMessages{7, 8, 9, 10};
 // settings.failureCount.
 //
 // True when the command section was carried out whole: a format ran, it had
-// something to run, no copy failed and the user did not give up in a file's
-// Retry/Cancel box.  Only such a run may record the new version.
+// something to run, no copy failed, and the user neither gave up in a file's
+// Retry/Cancel box nor chose to stop after a program failed to start.  Only
+// such a run may record the new version.
 bool runCommandSection(HWND dialog, RunSettings& settings, FCString& description,
                        const char* sourceRoot, const RunMessageSet& messages);
