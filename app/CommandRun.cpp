@@ -23,11 +23,6 @@ enum class SectionEnd {
     Finished,  // every command ran, or an "end" record stopped the run
 };
 
-void setStatus(HWND dialog, int control, int index, const RunSettings& settings)
-{
-    SetDlgItemTextA(dialog, control, MessageTable::text(index, settings.productName).text());
-}
-
 void enableButtons(HWND dialog, bool enable)
 {
     for (int id : {IDOK, IDCANCEL, IDC_HELP_BUTTON})
@@ -130,23 +125,28 @@ void showEnd(HWND dialog, SectionEnd end, const FCString& endMessage,
         break;
     case SectionEnd::Failed:
     case SectionEnd::GivenUp:
-        setStatus(dialog, IDC_DETAIL, messages.closeProgram, settings);
-        setStatus(dialog, IDC_STATUS, messages.failed, settings);
+        showStatus(dialog, IDC_DETAIL, messages.closeProgram, settings);
+        showStatus(dialog, IDC_STATUS, messages.failed, settings);
         break;
     case SectionEnd::Stopped:
     case SectionEnd::Finished:
         SetDlgItemTextA(dialog, IDC_DETAIL, endMessage.text());
-        setStatus(dialog, IDC_STATUS, messages.finished, settings);
+        showStatus(dialog, IDC_STATUS, messages.finished, settings);
         break;
     }
 }
 
 }  // namespace
 
+void showStatus(HWND dialog, int control, int index, const RunSettings& settings)
+{
+    SetDlgItemTextA(dialog, control, MessageTable::text(index, settings.productName).text());
+}
+
 bool runCommandSection(HWND dialog, RunSettings& settings, FCString& description,
                        const char* sourceRoot, const RunMessageSet& messages)
 {
-    setStatus(dialog, IDC_STATUS, messages.running, settings);
+    showStatus(dialog, IDC_STATUS, messages.running, settings);
     enableButtons(dialog, false);
     FCString endMessage;
     SectionEnd end = runFormat(settings, description, sourceRoot, dialog, endMessage);

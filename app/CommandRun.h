@@ -21,6 +21,10 @@ struct RunMessageSet {
 inline constexpr RunMessageSet kConfirmMessages{1, 2, 3, 4};
 inline constexpr RunMessageSet kSelectMessages{7, 8, 9, 10};
 
+// Puts the text at index of the message table, for this run's product,
+// into a control of the dialog.
+void showStatus(HWND dialog, int control, int index, const RunSettings& settings);
+
 // Carries out the command section from the description text's cursor on,
 // in the format that settings.commandMode chooses, with the sources below
 // sourceRoot and the targets below settings.installFolder.  While it runs,

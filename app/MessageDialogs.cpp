@@ -4,6 +4,7 @@
 #include "SiteButton.h"
 
 #include "app/resources/resource.h"
+#include "foundation/dialogs/DialogObject.h"
 #include "foundation/dialogs/FCDialog.h"
 #include "foundation/system/FCPathName.h"
 
@@ -36,40 +37,10 @@ public:
     SiteButton site;
 };
 
-template <typename Dialog>
-Dialog* dialogOf(HWND window)
-{
-    return reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
-
-// The dialog object arrives as the creation parameter; it is kept with the
-// window for the messages that follow.
-template <typename Dialog>
-Dialog* attach(HWND window, LPARAM param)
-{
-    auto* dialog = static_cast<Dialog*>(reinterpret_cast<FCDialog*>(param));
-    dialog->hwnd = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, param);
-    return dialog;
-}
-
-// No exception may cross the system's window procedures: one that reaches
-// a dialog procedure ends that dialog as its close box would.
-template <INT_PTR (*Handle)(HWND, UINT, WPARAM, LPARAM)>
-INT_PTR CALLBACK guarded(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    try {
-        return Handle(window, message, wParam, lParam);
-    } catch (...) {
-        EndDialog(window, IDCANCEL);
-        return TRUE;
-    }
-}
-
 INT_PTR handleQuestion(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
-        QuestionDialog* dialog = attach<QuestionDialog>(window, lParam);
+        QuestionDialog* dialog = attachDialog<QuestionDialog>(window, lParam);
         SetWindowTextA(window, dialog->title.text());
         SetDlgItemTextA(window, IDC_DETAIL, dialog->text.text());
         dialog->center(-1, -1, false);
@@ -103,7 +74,7 @@ FCString ownVersionLine()
 INT_PTR handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
-        MessageDialog* dialog = attach<MessageDialog>(window, lParam);
+        MessageDialog* dialog = attachDialog<MessageDialog>(window, lParam);
         SetWindowTextA(window, dialog->title.text());
         EnableWindow(GetDlgItem(window, IDC_SITE), !dialog->site.url.empty());
         SetDlgItemTextA(window, IDC_SITE, dialog->site.label.text());

@@ -111,6 +111,18 @@ inline constexpr const char kGateEnd[] =
 // --- the patch dialogs ------------------------------------------------------------
 // 終了: the label of the second button once the commands have run.
 inline constexpr const char kFinishLabel[] = "\217I\227\271";
+// 再適用の確認
+inline constexpr const char kReapplyTitle[] = "\215\304\223K\227p\202\314\212m\224F";
+// 指定されたパッチは、すでに適用されています。\n再適用しますか？
+inline constexpr const char kReapplyQuestion[] =
+    "\216w\222\350\202\263\202\352\202\275\203p\203b\203`\202\315\201A\202\267\202\305\202\311"
+    "\223K\227p\202\263\202\352\202\304\202\242\202\334\202\267\201B\n"
+    "\215\304\223K\227p\202\265\202\334\202\267\202\251\201H";
+// 次のURLをブラウザで開こうとしています。実行しますか？\n\n (the selection dialog's help
+// button, in front of the address; the title is kOpenSiteTitle)
+inline constexpr const char kOpenHelpQuestion[] =
+    "\216\237\202\314URL\202\360\203u\203\211\203E\203U\202\305\212J\202\261\202\244\202\306\202\265"
+    "\202\304\202\242\202\334\202\267\201B\216\300\215s\202\265\202\334\202\267\202\251\201H\n\n";
 // 実行ファイルのエラー
 inline constexpr const char kRunFailedTitle[] = "\216\300\215s\203t\203@\203C\203\213\202\314\203G\203\211\201[";
 // が起動できません。\n処理を継続しますか？

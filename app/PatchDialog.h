@@ -1,0 +1,28 @@
+// What the confirmation and the selection dialog have in common: the run
+// they belong to and whether their commands have run.
+#pragma once
+
+#include "CommandRun.h"
+#include "RunSettings.h"
+
+#include "foundation/dialogs/FCDialog.h"
+#include "foundation/text/FCString.h"
+
+class PatchDialog : public FCDialog {
+public:
+    PatchDialog(std::uint16_t templateId, RunSettings& settings)
+        : FCDialog(templateId), settings(settings)
+    {
+    }
+
+    // Runs the command section of the description text (the dialog's data)
+    // with sources below sourceRoot, showing the texts of messages.
+    void runCommands(const char* sourceRoot, const RunMessageSet& messages);
+
+    RunSettings& settings;
+    // 0 until the commands have run, 1 afterwards.
+    int runState = 0;
+    // The whole command section was carried out: the run may record the new
+    // version.
+    bool carriedOut = false;
+};

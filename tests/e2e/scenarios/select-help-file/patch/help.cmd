@@ -1,0 +1,2 @@
+@echo off
+echo opened> "%~dp0..\install\help-opened.txt"
