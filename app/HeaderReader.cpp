@@ -76,26 +76,32 @@ void readPatchEntry(FCString& line, RunSettings& settings)
     settings.patchEntries.insert(entry);
 }
 
-// SITE_URL=text or SITE_EXPL=text: the whole key name counts, in any case,
-// and the value runs to a tab or the end of the line.
-void readSite(FCString& line, RunSettings& settings)
+// The key name of an S line: the text up to the first "=", blank or tab,
+// in any case.
+HeaderKey siteKeyOf(FCString& line)
+{
+    FCString name;
+    if (line.cutToken(name, "= \t") == nullptr)
+        return HeaderKey::Other;
+    name.toUpper();
+    if (name.equals("SITE_URL"))
+        return HeaderKey::SiteUrl;
+    if (name.equals("SITE_EXPL"))
+        return HeaderKey::SiteLabel;
+    return HeaderKey::Other;
+}
+
+// SITE_URL=text or SITE_EXPL=text: the value runs from behind the name and
+// every "=", blank and tab to a tab or the end of the line.
+void readSite(FCString& line, FCString& target)
 {
     line.rewind();
     FCString name;
-    if (line.cutToken(name, "= \t") == nullptr)
-        return;
-    name.toUpper();
-    FCString* target = nullptr;
-    if (name.equals("SITE_URL"))
-        target = &settings.siteUrl;
-    else if (name.equals("SITE_EXPL"))
-        target = &settings.siteLabel;
-    if (target == nullptr)
-        return;
+    line.cutToken(name, "= \t");
     line.skipSet("= \t");
     FCString value;
     if (line.cutToken(value, "\t") != nullptr)
-        *target = value;
+        target = value;
 }
 
 void readNewVersion(FCString& line, RunSettings& settings)
@@ -113,52 +119,52 @@ void readCommandMode(FCString& line, RunSettings& settings)
 
 enum class LineEffect { Continue, EndOfHeader, InstallFailed };
 
-LineEffect dispatch(FCString& line, RunSettings& settings, HeaderLineHandler& handler,
-                    int& installResult)
+LineEffect dispatch(HeaderKey key, FCString& line, RunSettings& settings,
+                    HeaderLineHandler& handler, int& installResult)
 {
-    line.rewind();
-    switch (line.currentChar()) {
-    case 'C': {
-        std::uint32_t sub = line.move(1, 0);
-        if (sub == 'A')
-            setText(line, settings.caption);
-        else if (sub == 'M')
-            readCommandMode(line, settings);
+    switch (key) {
+    case HeaderKey::Caption:
+        setText(line, settings.caption);
         break;
-    }
-    case 'D':
+    case HeaderKey::CommandMode:
+        readCommandMode(line, settings);
+        break;
+    case HeaderKey::End:
         settings.headerComplete = true;
         return LineEffect::EndOfHeader;
-    case 'E':
+    case HeaderKey::Executable:
         setText(line, settings.executableName);
         break;
-    case 'H':
+    case HeaderKey::Help:
         readHelp(line, settings);
         break;
-    case 'I':
+    case HeaderKey::Install:
         header::moveToValue(line);
         installResult = handler.installLine(settings, line);
         if (installResult != 0)
             return LineEffect::InstallFailed;
         break;
-    case 'M':
+    case HeaderKey::Patch:
         readPatchEntry(line, settings);
         break;
-    case 'S':
-        readSite(line, settings);
+    case HeaderKey::SiteUrl:
+        readSite(line, settings.siteUrl);
         break;
-    case 'T':
+    case HeaderKey::SiteLabel:
+        readSite(line, settings.siteLabel);
+        break;
+    case HeaderKey::Product:
         setText(line, settings.productName);
         break;
-    case 'U':
+    case HeaderKey::VersionSource:
         header::moveToValue(line);
         if (*line.rest() != '\0')
             handler.versionSourceLine(settings, line);
         break;
-    case 'V':
+    case HeaderKey::NewVersion:
         readNewVersion(line, settings);
         break;
-    default:
+    case HeaderKey::Other:
         // Comments (";"), lower-case letters and keys this program does not
         // know are passed over without a word.
         break;
@@ -167,6 +173,53 @@ LineEffect dispatch(FCString& line, RunSettings& settings, HeaderLineHandler& ha
 }
 
 }  // namespace
+
+HeaderKey headerKeyOf(FCString& line)
+{
+    line.rewind();
+    HeaderKey key = HeaderKey::Other;
+    switch (line.currentChar()) {
+    case 'C': {
+        std::uint32_t sub = line.move(1, 0);
+        if (sub == 'A')
+            key = HeaderKey::Caption;
+        else if (sub == 'M')
+            key = HeaderKey::CommandMode;
+        break;
+    }
+    case 'D':
+        key = HeaderKey::End;
+        break;
+    case 'E':
+        key = HeaderKey::Executable;
+        break;
+    case 'H':
+        key = HeaderKey::Help;
+        break;
+    case 'I':
+        key = HeaderKey::Install;
+        break;
+    case 'M':
+        key = HeaderKey::Patch;
+        break;
+    case 'S':
+        key = siteKeyOf(line);
+        break;
+    case 'T':
+        key = HeaderKey::Product;
+        break;
+    case 'U':
+        key = HeaderKey::VersionSource;
+        break;
+    case 'V':
+        key = HeaderKey::NewVersion;
+        break;
+    default:
+        break;
+    }
+    line.rewind();
+    return key;
+}
 
 void applyHeaderDefaults(RunSettings& settings)
 {
@@ -184,7 +237,9 @@ HeaderResult readHeader(FCString& description, RunSettings& settings, HeaderLine
     FCString line;
     while (description.readLine(line, true, false)) {
         int installResult = 0;
-        switch (dispatch(line, settings, handler, installResult)) {
+        HeaderKey key = headerKeyOf(line);
+        handler.lineRead(key, line);
+        switch (dispatch(key, line, settings, handler, installResult)) {
         case LineEffect::Continue:
             continue;
         case LineEffect::InstallFailed:

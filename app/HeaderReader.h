@@ -6,10 +6,33 @@
 
 #include "foundation/text/FCString.h"
 
+// What a header line sets, by its key.
+enum class HeaderKey {
+    Other,          // a comment, a lower-case letter or a key this program does not know
+    Caption,        // CA
+    CommandMode,    // CM
+    End,            // D
+    Executable,     // E
+    Help,           // H
+    Install,        // I
+    Patch,          // M
+    SiteUrl,        // SITE_URL
+    SiteLabel,      // SITE_EXPL
+    Product,        // T
+    VersionSource,  // U
+    NewVersion,     // V
+};
+
+// The key of a header line; the line's cursor is left at its start.
+HeaderKey headerKeyOf(FCString& line);
+
 // The header lines that act at once, as they are read.
 class HeaderLineHandler {
 public:
     virtual ~HeaderLineHandler() = default;
+    // Every line of the header, before it takes effect, with its key (a
+    // tool that reports on a description looks at them; the run does not).
+    virtual void lineRead(HeaderKey, const FCString&) {}
     // An I line, with the line's cursor at its value.  0 lets reading go
     // on; 1 or 2 end the run (the folder could not be found).
     virtual int installLine(RunSettings& settings, FCString& value) = 0;

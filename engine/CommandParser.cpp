@@ -87,10 +87,10 @@ void parseCopyListLine(FCString& line, CopyListLine& out)
         out.backupPattern.clear();
 }
 
-bool CommandSectionReader::nextLine()
+bool CommandSectionReader::nextLine(FCString& line)
 {
-    while (description_.readLine(line_, true, false)) {
-        if (mb::codeAt(line_.text()) != ';')
+    while (description_.readLine(line, true, false)) {
+        if (mb::codeAt(line.text()) != ';')
             return true;
     }
     return false;
@@ -98,7 +98,7 @@ bool CommandSectionReader::nextLine()
 
 bool CommandSectionReader::nextCopyLine(CopyListLine& out)
 {
-    if (!nextLine())
+    if (!nextLine(line_))
         return false;
     parseCopyListLine(line_, out);
     return true;
@@ -106,7 +106,7 @@ bool CommandSectionReader::nextCopyLine(CopyListLine& out)
 
 void CommandSectionReader::readCommandList(FCXList<CMD_DATA_>& records)
 {
-    while (nextLine()) {
+    while (nextLine(line_)) {
         std::unique_ptr<CMD_DATA_> record(new (std::nothrow) CMD_DATA_);
         if (!record)
             throwNotEnoughMemory(kCaptionRecordCreate);

@@ -52,9 +52,12 @@ public:
     // at the end of records.
     void readCommandList(FCXList<CMD_DATA_>& records);
 
+    // The next line that is not a comment, without its leading blanks;
+    // false at the end of the text.  Both formats read their lines with it
+    // (a tool that reports on every line reads them with it too).
+    bool nextLine(FCString& line);
+
 private:
-    // The next line that is not a comment; false at the end of the text.
-    bool nextLine();
 
     FCString& description_;
     FCString line_;
