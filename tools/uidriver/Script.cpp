@@ -65,6 +65,90 @@ bool within(DWORD ms, F found) {
     }
 }
 
+HTREEITEM treeItem(HWND tree, WPARAM relation, HTREEITEM from) {
+    DWORD_PTR item = 0;
+    if (!SendMessageTimeoutA(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(from),
+                             SMTO_ABORTIFHUNG, 5000, &item)) {
+        return nullptr;
+    }
+    return reinterpret_cast<HTREEITEM>(item);
+}
+
+// Whether an item of the folder tree is the folder named: a drive ("Z:")
+// shows as "Z:\" or with its label in front of "(Z:)"; a folder by its name.
+bool names(const std::string& shownText, const std::string& name, bool drive) {
+    if (!drive) {
+        return shownText == name;
+    }
+    const std::string bracketed = "(" + name + ")";
+    return lstrcmpiA(shownText.c_str(), (name + "\\").c_str()) == 0 ||
+           (shownText.size() >= bracketed.size() &&
+            lstrcmpiA(shownText.c_str() + shownText.size() - bracketed.size(), bracketed.c_str()) == 0);
+}
+
+// Opens the folder tree of a folder browser down to folder, by the names
+// that the tree shows, and clicks that folder: its drive among the folders
+// below the tree's top item, then each folder in turn.  The browser's own
+// BFFM_SETSELECTION is no help here: it matches the tree's folders by their
+// whole shell records, times included, and misses one whose time changed
+// since the tree was filled, as Z:\tmp's does whenever a file comes or goes
+// there.
+bool browseTo(const Target& target, HWND tree, const std::string& folder, DWORD ms, std::string& error) {
+    std::vector<std::string> parts;
+    for (std::string::size_type start = 0; start < folder.size();) {
+        // In code page 932 a backslash byte can be the second half of a
+        // character.
+        std::string::size_type end = start;
+        while (end < folder.size() && folder[end] != '\\') {
+            end += IsDBCSLeadByteEx(932, BYTE(folder[end])) && end + 1 < folder.size() ? 2 : 1;
+        }
+        if (end > start) {
+            parts.push_back(folder.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+    HTREEITEM item = treeItem(tree, TVGN_ROOT, nullptr);
+    if (!item || parts.empty()) {
+        error = item ? "needs a folder" : "the folder tree is empty";
+        return false;
+    }
+    std::string where;
+    for (std::string::size_type i = 0; i < parts.size(); ++i) {
+        // Opening a folder is what fills the tree with its folders.
+        SendMessageTimeoutA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item), SMTO_ABORTIFHUNG,
+                            ms, nullptr);
+        std::string shownNames;
+        HTREEITEM found = nullptr;
+        for (HTREEITEM child = treeItem(tree, TVGN_CHILD, item); child && !found;
+             child = treeItem(tree, TVGN_NEXT, child)) {
+            std::string text;
+            if (!target.treeItemText(tree, child, text)) {
+                error = "the folder tree does not answer";
+                return false;
+            }
+            if (names(text, parts[i], i == 0)) {
+                found = child;
+                where = text;
+            }
+            shownNames += (shownNames.empty() ? "" : ", ") + shown(text);
+        }
+        if (!found) {
+            error = "the folder tree shows no " + shown(parts[i]) + " below " +
+                    (where.empty() ? std::string("its top item") : shown(where)) + " (only " +
+                    (shownNames.empty() ? std::string("nothing") : shownNames) + ")";
+            return false;
+        }
+        item = found;
+    }
+    SendMessageTimeoutA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item), SMTO_ABORTIFHUNG,
+                        ms, nullptr);
+    if (treeItem(tree, TVGN_CARET, nullptr) != item) {
+        error = "the folder tree did not take the click on " + shown(folder);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool Script::load(const char* path, std::string& error) {
@@ -180,6 +264,14 @@ bool Script::step(Target& target, const Line& line, std::string& error) {
     if (c == "close") {
         PostMessageA(current_, WM_SYSCOMMAND, SC_CLOSE, 0);
         return true;
+    }
+    if (c == "browse") {
+        HWND tree = FindWindowExA(current_, nullptr, WC_TREEVIEWA, nullptr);
+        if (!tree || !IsWindowVisible(tree) || !IsWindowEnabled(current_)) {
+            error = tree ? "the folder tree is not there for the user" : "the current window has no folder tree";
+            return false;
+        }
+        return browseTo(target, tree, line.rest, timeout_, error);
     }
     if (c == "gone") {
         if (!waitGone(current_, timeout_)) {

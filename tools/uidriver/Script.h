@@ -16,6 +16,12 @@
 //                       it and its window must be visible and enabled
 //   escape              press Esc in the current window
 //   close               the current window's close box
+//   browse FOLDER       in the current window, a folder browser, open its
+//                       folder tree down to FOLDER ("Z:\\dir\\sub", with a
+//                       final "\\" or without) by the names it shows and
+//                       click that folder: the drive among the folders
+//                       below the tree's top item, then each folder in
+//                       turn; OK is then "press 1"
 //   gone                wait until the current window has closed
 //   absent MS TITLE     no window with this title shows up within MS
 //   exit CODE           wait for the program to end with this exit code

@@ -86,6 +86,35 @@ bool Target::waitExit(DWORD ms, DWORD& code) const {
     return true;
 }
 
+bool Target::treeItemText(HWND tree, HTREEITEM item, std::string& text) const {
+    // The item record and its text buffer side by side; the process is of
+    // our own build, so the record's layout is the same on both sides.
+    const int textSize = 1024;
+    const SIZE_T size = sizeof(TVITEMA) + textSize;
+    char* remote = static_cast<char*>(
+        VirtualAllocEx(process_.hProcess, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    if (!remote) {
+        return false;
+    }
+    TVITEMA request{};
+    request.mask = TVIF_HANDLE | TVIF_TEXT;
+    request.hItem = item;
+    request.pszText = remote + sizeof(TVITEMA);
+    request.cchTextMax = textSize;
+    std::vector<char> buffer(textSize + 1, '\0');
+    DWORD_PTR answer = 0;
+    const bool read = WriteProcessMemory(process_.hProcess, remote, &request, sizeof request, nullptr) &&
+                      SendMessageTimeoutA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote),
+                                          SMTO_ABORTIFHUNG, 5000, &answer) &&
+                      answer && ReadProcessMemory(process_.hProcess, remote + sizeof(TVITEMA), buffer.data(),
+                                                  textSize, nullptr);
+    VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+    if (read) {
+        text = buffer.data();
+    }
+    return read;
+}
+
 void Target::kill() {
     DWORD code = 0;
     if (process_.hProcess && !waitExit(0, code)) {

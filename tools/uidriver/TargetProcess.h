@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 
@@ -23,6 +24,11 @@ public:
     HWND findWindow(const std::string& title, const char* windowClass) const;
     // Waits up to ms for the process to end; false when it still runs.
     bool waitExit(DWORD ms, DWORD& code) const;
+    // The text of an item of a tree view in the process (code page 932);
+    // false when the tree does not answer.  The item is read into a block
+    // of the process's own memory: messages of the WM_USER range and above
+    // carry their pointers across processes as they are.
+    bool treeItemText(HWND tree, HTREEITEM item, std::string& text) const;
     void kill();
 
 private:
