@@ -8,6 +8,15 @@
 
 namespace {
 
+class ConfirmDialog : public PatchDialog {
+public:
+    explicit ConfirmDialog(RunSettings& settings) : PatchDialog(IDD_CONFIRM, settings) {}
+
+private:
+    void start() override { runCommands(settings.programFolder.text(), kConfirmMessages); }
+    void help() override { showAbout(hwnd, settings); }
+};
+
 INT_PTR confirmProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
@@ -19,29 +28,14 @@ INT_PTR confirmProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     PatchDialog* dialog = dialogOf<PatchDialog>(window);
     if (message != WM_COMMAND || !dialog)
         return FALSE;
-    switch (LOWORD(wParam)) {
-    case IDOK:
-        if (dialog->runState == 0)
-            dialog->runCommands(dialog->settings.programFolder.text(), kConfirmMessages);
-        else
-            EndDialog(window, IDOK);
-        return TRUE;
-    case IDCANCEL:
-        EndDialog(window, IDCANCEL);
-        return TRUE;
-    case IDC_HELP_BUTTON:
-        showAbout(window, dialog->settings);
-        return TRUE;
-    default:
-        return FALSE;
-    }
+    return dialog->answerButton(LOWORD(wParam));
 }
 
 }  // namespace
 
 bool runConfirmDialog(RunSettings& settings, FCString& description)
 {
-    PatchDialog dialog(IDD_CONFIRM, settings);
+    ConfirmDialog dialog(settings);
     dialog.run(nullptr, guarded<confirmProc>, &description);
     return dialog.carriedOut;
 }

@@ -1,6 +1,27 @@
 #include "PatchDialog.h"
 
+#include "app/resources/resource.h"
 #include "engine/CommandParser.h"
+
+bool PatchDialog::answerButton(int id)
+{
+    switch (id) {
+    case IDOK:
+        if (runState == 0)
+            start();
+        else
+            EndDialog(hwnd, IDOK);
+        return true;
+    case IDCANCEL:
+        EndDialog(hwnd, IDCANCEL);
+        return true;
+    case IDC_HELP_BUTTON:
+        help();
+        return true;
+    default:
+        return false;
+    }
+}
 
 void PatchDialog::runCommands(const char* sourceRoot, const RunMessageSet& messages)
 {

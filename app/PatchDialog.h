@@ -15,6 +15,11 @@ public:
     {
     }
 
+    // The buttons both dialogs answer alike: 1 starts (before the run) or
+    // closes with 1 (after it), 2 closes with 2, 1002 helps.  False for any
+    // other control.
+    bool answerButton(int id);
+
     // Runs the command section of the description text (the dialog's data)
     // with sources below sourceRoot, showing the texts of messages.
     void runCommands(const char* sourceRoot, const RunMessageSet& messages);
@@ -25,4 +30,9 @@ public:
     // The whole command section was carried out: the run may record the new
     // version.
     bool carriedOut = false;
+
+private:
+    // What 1 does before the run, and what 1002 does.
+    virtual void start() = 0;
+    virtual void help() = 0;
 };

@@ -124,6 +124,15 @@ void openHelp(const PatchDialog& dialog)
     ShellExecuteA(dialog.hwnd, "open", path.text(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+class SelectDialog : public PatchDialog {
+public:
+    explicit SelectDialog(RunSettings& settings) : PatchDialog(IDD_SELECT, settings) {}
+
+private:
+    void start() override { applyChosen(*this); }
+    void help() override { openHelp(*this); }
+};
+
 INT_PTR selectProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
@@ -134,34 +143,19 @@ INT_PTR selectProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     PatchDialog* dialog = dialogOf<PatchDialog>(window);
     if (message != WM_COMMAND || !dialog)
         return FALSE;
-    switch (LOWORD(wParam)) {
-    case IDC_PATCH0:
-    case IDC_PATCH1:
-    case IDC_PATCH2:
-        choose(*dialog, LOWORD(wParam));
+    int id = LOWORD(wParam);
+    if (id == IDC_PATCH0 || id == IDC_PATCH1 || id == IDC_PATCH2) {
+        choose(*dialog, id);
         return TRUE;
-    case IDOK:
-        if (dialog->runState == 0)
-            applyChosen(*dialog);
-        else
-            EndDialog(window, IDOK);
-        return TRUE;
-    case IDCANCEL:
-        EndDialog(window, IDCANCEL);
-        return TRUE;
-    case IDC_HELP_BUTTON:
-        openHelp(*dialog);
-        return TRUE;
-    default:
-        return FALSE;
     }
+    return dialog->answerButton(id);
 }
 
 }  // namespace
 
 bool runSelectDialog(RunSettings& settings, FCString& description)
 {
-    PatchDialog dialog(IDD_SELECT, settings);
+    SelectDialog dialog(settings);
     dialog.run(nullptr, guarded<selectProc>, &description);
     return dialog.carriedOut;
 }

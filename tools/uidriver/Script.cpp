@@ -252,6 +252,19 @@ bool Script::step(Target& target, const Line& line, std::string& error) {
         return true;
     }
 
+    // A window that has closed already is gone.
+    if (c == "gone") {
+        if (!current_) {
+            error = "no window yet (use window or msgbox first)";
+            return false;
+        }
+        if (!waitGone(current_, timeout_)) {
+            error = "the window is still open after " + std::to_string(timeout_) + " ms";
+            return false;
+        }
+        return true;
+    }
+
     // Everything below acts on the current window.
     if (!current_ || !IsWindow(current_)) {
         error = current_ ? "the current window has closed" : "no window yet (use window or msgbox first)";
@@ -272,13 +285,6 @@ bool Script::step(Target& target, const Line& line, std::string& error) {
             return false;
         }
         return browseTo(target, tree, line.rest, timeout_, error);
-    }
-    if (c == "gone") {
-        if (!waitGone(current_, timeout_)) {
-            error = "the window is still open after " + std::to_string(timeout_) + " ms";
-            return false;
-        }
-        return true;
     }
 
     // And these on one of its controls.
