@@ -69,7 +69,8 @@ bool mentions(const FCString& text, const char* what)
     return mb::findSub(text.text(), what) != nullptr;
 }
 
-// A path that does not stay below the folder it is joined to.
+}  // namespace
+
 bool leavesFolder(const FCString& path)
 {
     const char* p = path.text();
@@ -86,6 +87,8 @@ bool leavesFolder(const FCString& path)
     }
     return false;
 }
+
+namespace {
 
 // The header, line by line, as the program's header reader hands it out.
 class HeaderWatcher : public HeaderLineHandler {

@@ -79,3 +79,7 @@ DescriptionReport checkDescription(const FCString& description, const PatchFolde
 
 // The name of a record kind ("update", "copy-list", "skipped").
 const char* commandKindName(int kind);
+
+// Whether a path does not stay below the folder it is joined to: an
+// absolute path, one that names a drive, or one with a ".." part.
+bool leavesFolder(const FCString& path);

@@ -57,6 +57,9 @@ std::string versionSourceText(const RunSettings& s)
                bytesOf(s.versionValueName);
     case 2:
     case 3:
+        // The key path of a registry source is kept where an INI file keeps
+        // its section.
+        return text + bytesOf(s.versionSection) + " " + bytesOf(s.versionValueName);
     case 4:
         return text + bytesOf(s.versionFile) + " " + bytesOf(s.versionValueName);
     default:

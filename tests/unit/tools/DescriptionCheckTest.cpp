@@ -1,10 +1,12 @@
 #include "tools/check/DescriptionCheck.h"
+#include "tools/check/ReportOutput.h"
 
 #include "engine/CommandRecord.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -127,6 +129,19 @@ TEST(DescriptionCheck, LineNumbersCountCarriageReturnLineFeedLinesAndALastLineWi
     ASSERT_EQ(report.warnings.size(), 2u);
     EXPECT_EQ(report.warnings[0].line, 3);
     EXPECT_EQ(report.warnings[1].line, 5);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DescriptionReportText, NamesTheRegistryKeyOfARegistryVersionSource)
+{
+    std::ostringstream out;
+    writeTextReport(check("I=1;C:\\Tool\\\nU=2;Software\\Tool;Build\nD\na.dll\n"), out,
+                    [](const std::string& bytes) { return bytes; });
+    EXPECT_NE(out.str().find("HKEY_CURRENT_USER\\Software\\Tool Build\n"), std::string::npos)
+        << out.str();
 }
 
 }  // namespace
