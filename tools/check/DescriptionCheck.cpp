@@ -139,6 +139,7 @@ public:
     void versionSourceLine(RunSettings& settings, FCString& value) override
     {
         parseVersionSource(settings, value);
+        versionSourceLine_ = line_;
         bool namesFile = settings.versionSource == 1 || settings.versionSource == 4;
         if (namesFile && report_.install.line == 0)
             warn(line_, CheckCode::VersionBeforeInstall, bytesOf(settings.versionFile));
@@ -150,6 +151,8 @@ public:
         const RunSettings& settings = report_.settings;
         if (settings.newVersionGiven && !isDecimalNumber(bytesOf(settings.newVersion)))
             warn(versionLine_, CheckCode::VersionNotNumber, bytesOf(settings.newVersion));
+        if (!settings.newVersionGiven && settings.versionSource != 0)
+            warn(versionSourceLine_, CheckCode::EmptyVersionRecorded, "");
         if (settings.commandMode < 100)
             warn(commandModeLine_, CheckCode::NoCommandsRun, "");
         if (settings.patchEntries.size() >= 2) {
@@ -210,6 +213,7 @@ private:
     DescriptionReport& report_;
     int line_ = 0;
     int versionLine_ = 0;
+    int versionSourceLine_ = 0;
     int commandModeLine_ = 0;
     std::set<std::int32_t> seenNumbers_;
     std::vector<std::pair<std::int32_t, int>> patchLines_;
@@ -441,6 +445,7 @@ const char* checkCodeName(CheckCode code)
     case CheckCode::RepeatedPatchNumber: return "repeated-patch-number";
     case CheckCode::PatchNotOffered: return "patch-not-offered";
     case CheckCode::VersionNotNumber: return "version-not-number";
+    case CheckCode::EmptyVersionRecorded: return "empty-version-recorded";
     case CheckCode::NoCommandsRun: return "no-commands-run";
     case CheckCode::EmptyCommandList: return "empty-command-list";
     case CheckCode::MissingSource: return "missing-source";

@@ -24,6 +24,7 @@ enum class CheckCode {
     RepeatedPatchNumber,   // an M line whose number was used before
     PatchNotOffered,       // an M line the selection dialog cannot offer
     VersionNotNumber,      // a V value that is not a number
+    EmptyVersionRecorded,  // a version source without a V line: an empty value is written
     NoCommandsRun,         // a command mode below 100
     EmptyCommandList,      // the command list has no record
     MissingSource,         // a file to copy or run is not in the patch folder

@@ -196,6 +196,7 @@ const char* checkReason(CheckCode code)
     case CheckCode::RepeatedPatchNumber: return checktexts::kRepeatedPatchNumber;
     case CheckCode::PatchNotOffered: return checktexts::kPatchNotOffered;
     case CheckCode::VersionNotNumber: return checktexts::kVersionNotNumber;
+    case CheckCode::EmptyVersionRecorded: return checktexts::kEmptyVersionRecorded;
     case CheckCode::NoCommandsRun: return checktexts::kNoCommandsRun;
     case CheckCode::EmptyCommandList: return checktexts::kEmptyCommandList;
     case CheckCode::MissingSource: return checktexts::kMissingSource;

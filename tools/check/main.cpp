@@ -51,12 +51,18 @@ std::string asItIs(const std::string& bytes)
 }
 #endif
 
+// False for a path that is not a readable file (a folder opens, but its
+// first read throws).
 bool readAll(const std::string& path, std::string& bytes)
 {
     std::ifstream file(path, std::ios::binary);
     if (!file)
         return false;
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    try {
+        bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    } catch (const std::ios_base::failure&) {
+        return false;
+    }
     return !file.bad();
 }
 

@@ -51,9 +51,9 @@ TEST(DescriptionCheck, WarnsWhereTheProgramWillNotDoWhatIsMeant)
          {{2, "lowercase-key"}, {3, "unknown-key"}, {4, "unknown-key"}, {5, "unknown-key"}}},
         {"no D line", "T=Tool\nV=2\n", {{0, "no-d-line"}}},
         {"a version file before the install folder",
-         "U=1;app.ini;Version;Build\nI=1;C:\\Tool\\\nU=4;app.cfg;Build\nU=2;Software\\Tool;Build\nD\n"
-         "a.dll\n",
-         {{1, "version-before-install"}}},
+         "V=2\nU=1;app.ini;Version;Build\nI=1;C:\\Tool\\\nU=4;app.cfg;Build\nU=2;Software\\Tool;Build\n"
+         "D\na.dll\n",
+         {{2, "version-before-install"}}},
         // An empty field cannot be written (";;" is one separator), so every
         // entry names its source folder.
         {"patch entries",
@@ -67,6 +67,8 @@ TEST(DescriptionCheck, WarnsWhereTheProgramWillNotDoWhatIsMeant)
         {"versions", "V=1.2\nD\na.dll\n", {{1, "version-not-number"}}},
         {"an empty version", "V=\nD\na.dll\n", {{1, "version-not-number"}}},
         {"a whole-number version", "V=-12\nD\na.dll\n", {}},
+        {"a version source without a version", "I=1;C:\\Tool\\\nU=1;app.ini;Version;Build\nD\na.dll\n",
+         {{2, "empty-version-recorded"}}},
         {"no command runs", "CM=50\nD\nu;missing.dll;a.dll\n", {{1, "no-commands-run"}}},
         {"command lines the program skips",
          std::string(kHead) + "End;1;a.dll\nU;a.dll;a.dll\nx;y\n\n; comment\nu;a.dll;a.dll\n",
