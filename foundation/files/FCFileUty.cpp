@@ -92,21 +92,49 @@ int copyFolder(const FCPathName& destination, const FCPathName& source, const st
         if (folder)
             target.append(entries.data().cFileName);  // carries its final "\\"
         FCString from(entries.fullPath());
-        result = FCFileUty::copyEntry(target.text(), from.text(), flags, progress, value, extra);
-        if (result == FCFileUty::kAborted)
-            return result;
+        int entry = FCFileUty::copyEntry(target.text(), from.text(), flags, progress, value, extra);
+        if (entry == FCFileUty::kAborted)
+            return entry;
+        // One entry that could not be copied makes the folder's copy fail;
+        // the others are still copied.
+        if (entry != FCFileUty::kDone)
+            result = FCFileUty::kFailed;
     }
     return result;
 }
 
-int copyFile(const char* sourceText, const FCPathName& destination,
+bool exists(const FCPathName& path)
+{
+    return GetFileAttributesA(path.text()) != INVALID_FILE_ATTRIBUTES ||
+           GetLastError() == ERROR_ACCESS_DENIED;
+}
+
+// Puts the source's bytes over an existing destination: in place first, so
+// that a copy that cannot be made leaves the old file where it was.  A file
+// that refuses to be written (read-only, in use) goes through the remove
+// handler and the copy is made anew.
+int replaceFile(const FCPathName& destination, const FCPathName& source, std::intptr_t extra)
+{
+    if (CopyFileA(source.text(), destination.text(), FALSE))
+        return FCFileUty::kDone;
+    // A file copied over itself (spelled another way) refuses, and stays.
+    if (sameFile(destination.text(), source.text()))
+        return FCFileUty::kDone;
+    int force = 1;
+    FCFileUty::removeEntry(destination.text(), &force, nullptr, nullptr, extra);
+    return CopyFileA(source.text(), destination.text(), TRUE) ? FCFileUty::kDone
+                                                              : FCFileUty::kFailed;
+}
+
+int copyFile(const char* sourceText, std::uint32_t sourceStatus, const FCPathName& destination,
              const FCPathName& source, const std::uint32_t* flags, FCFileUty::Progress progress,
              std::intptr_t value, std::intptr_t extra)
 {
-    while ((FCFileUty::status(source.text()) & FCFileUty::STATUS_LOCKED) != 0) {
+    while ((sourceStatus & FCFileUty::STATUS_LOCKED) != 0) {
         if (ask(joined(sourceText, texts::kCopySourceLocked), texts::kCaptionUtyCopy,
                 MB_RETRYCANCEL) != IDRETRY)
             return FCFileUty::kAborted;
+        sourceStatus = FCFileUty::status(source.text());
     }
     if (isFolderPath(destination)) {
         if (!FCFile::exists(destination.text()) && !FCFile::createFolders(destination.text())) {
@@ -117,31 +145,24 @@ int copyFile(const char* sourceText, const FCPathName& destination,
         target.append(source.fileName().text());
         return FCFileUty::copyEntry(target.text(), sourceText, flags, progress, value, extra);
     }
-    std::uint32_t destinationStatus = FCFileUty::status(destination.text());
-    if ((destinationStatus & FCFileUty::STATUS_EXISTS) != 0) {
-        // Replacing a file by itself would remove the only copy first.
-        if (sameFile(destination.text(), source.text()))
-            return FCFileUty::kDone;
+    if (exists(destination)) {
         bool replace = (*flags & FCFileUty::COPY_SKIP_EXISTING) == 0 &&
                        ((*flags & FCFileUty::COPY_IF_NEWER) != 0
                             ? FCFileUty::isOlder(destination.text(), source.text())
                             : (*flags & FCFileUty::COPY_OVERWRITE) != 0);
-        if (replace) {
-            int force = 1;
-            FCFileUty::removeEntry(destination.text(), &force, nullptr, nullptr, extra);
-        }
-    } else {
-        FCString folder;
-        destination.folderPart(folder, true);
-        FCString existing;
-        if (FCFileUty::existingPrefix(destination.text(), existing) && !existing.equals(folder) &&
-            !FCFile::createFolders(folder.text())) {
-            reportCannotCreate(folder.text());
-            return FCFileUty::kAborted;
-        }
+        // A file that is kept counts as done.
+        return replace ? replaceFile(destination, source, extra) : FCFileUty::kDone;
     }
-    CopyFileA(source.text(), destination.text(), TRUE);
-    return FCFileUty::kDone;
+    FCString folder;
+    destination.folderPart(folder, true);
+    FCString existing;
+    if (FCFileUty::existingPrefix(destination.text(), existing) && !existing.equals(folder) &&
+        !FCFile::createFolders(folder.text())) {
+        reportCannotCreate(folder.text());
+        return FCFileUty::kAborted;
+    }
+    return CopyFileA(source.text(), destination.text(), TRUE) ? FCFileUty::kDone
+                                                              : FCFileUty::kFailed;
 }
 
 }  // namespace
@@ -169,7 +190,7 @@ int FCFileUty::copyEntry(const char* destination, const char* source, const std:
         return finish(progress, kAborted);
     int result = (sourceStatus & FILE_ATTRIBUTE_DIRECTORY) != 0
                      ? copyFolder(to, from, flags, progress, value, extra)
-                     : copyFile(source, to, from, flags, progress, value, extra);
+                     : copyFile(source, sourceStatus, to, from, flags, progress, value, extra);
     return finish(progress, result);
 }
 

@@ -25,6 +25,8 @@ public:
 
     // Results of copyEntry and removeEntry besides a handler's own.
     static constexpr int kDone = 0;
+    // The system could not make a file's copy (the old file, if any, stays).
+    static constexpr int kFailed = 1;
     static constexpr int kAborted = 3;
     static constexpr int kMissing = -1;
 

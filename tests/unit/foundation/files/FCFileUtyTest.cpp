@@ -136,6 +136,45 @@ TEST(FCFileUtyCopy, AFileCopiedOntoItselfIsKept)
     EXPECT_EQ(readBytes(file), "precious");
 }
 
+TEST(FCFileUtyCopy, AReplacementThatCannotBeWrittenFailsAndKeepsTheOldFile)
+{
+    TempFolder folder("bw-uty-held-target");
+    writeBytes(folder / "new.dll", "new");
+    std::string target = folder / "app.dll";
+    writeBytes(target, "old");
+    HANDLE held = holdWithoutSharing(target);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    ScriptedUser user;
+    user.expectBox(texts::kCaptionUtyRemove, target + texts::kRemoveInUse, IDCANCEL);
+    EXPECT_FALSE(FCFileUty::copy(target.c_str(), (folder / "new.dll").c_str(), FCFileUty::COPY_OVERWRITE));
+    CloseHandle(held);
+    EXPECT_EQ(readBytes(target), "old");
+}
+
+TEST(FCFileUtyCopy, AReadOnlyFileIsReplaced)
+{
+    TempFolder folder("bw-uty-read-only");
+    writeBytes(folder / "new.dll", "new");
+    std::string target = folder / "app.dll";
+    writeBytes(target, "old");
+    SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_TRUE(FCFileUty::copy(target.c_str(), (folder / "new.dll").c_str(), FCFileUty::COPY_OVERWRITE));
+    EXPECT_EQ(readBytes(target), "new");
+}
+
+TEST(FCFileUtyCopy, AFileCopiedOntoItselfThroughAHardLinkIsKept)
+{
+    TempFolder folder("bw-uty-link");
+    std::string file = folder / "app.dll";
+    writeBytes(file, "only copy");
+    std::string link = folder / "link.dll";
+    if (!CreateHardLinkA(link.c_str(), file.c_str(), nullptr))
+        GTEST_SKIP() << "no hard links here";
+    EXPECT_TRUE(FCFileUty::copy(link.c_str(), file.c_str(), FCFileUty::COPY_OVERWRITE));
+    EXPECT_EQ(readBytes(file), "only copy");
+    EXPECT_EQ(readBytes(link), "only copy");
+}
+
 TEST(FCFileUtyCopy, FoldersNeedAFolderDestination)
 {
     TempFolder folder("bw-uty-tree");
