@@ -4,7 +4,9 @@
 #include "CopyFolder.h"
 #include "FreeName.h"
 #include "ParameterText.h"
+#include "UxArchiveIdFile.h"
 
+#include "app/resources/resource.h"
 #include "foundation/files/IniFile.h"
 #include "foundation/files/FCFile.h"
 #include "foundation/files/FCFileUty.h"
@@ -241,12 +243,16 @@ bool copyRange(const CMD_DATA_& record, const Roots& roots)
     return true;
 }
 
-bool buildArchive(const CMD_DATA_& record, const Roots& roots)
+// The builder's result is its own: the command always succeeds.
+bool buildArchive(const CMD_DATA_& record, const Roots& roots, HWND owner)
 {
     ArchiveSettings settings;
     FCString indexPath;
     readArchiveCommand(record, roots.install.text(), settings, indexPath);
-    // The builder takes it from here once it is part of the program.
+    UxArchiveIdFile archive;
+    archive.setProgress(owner, IDD_PROGRESS, IDC_DETAIL, IDC_PROGRESS);
+    if (archive.load(indexPath.text()))
+        archive.build(settings);
     return true;
 }
 
@@ -272,7 +278,7 @@ FCString& backupFolder()
 }
 
 bool applyCommand(const CMD_DATA_& record, const char* sourceRoot, const char* installFolder,
-                  HWND)
+                  HWND owner)
 {
     Roots roots(sourceRoot, installFolder);
     switch (record.type) {
@@ -297,7 +303,7 @@ bool applyCommand(const CMD_DATA_& record, const char* sourceRoot, const char* i
     case CMD_COPY_RANGE:
         return copyRange(record, roots);
     case CMD_BUILD_ARCHIVE:
-        return buildArchive(record, roots);
+        return buildArchive(record, roots, owner);
     case CMD_END:
         return endHolds(record, roots);
     default:
