@@ -24,8 +24,9 @@ inline constexpr const char kSampleQuestion[] = "\215X\220V\202\360\221\261\202\
 inline constexpr const char kSampleFinished[] =
     "brantlewick\202\314\203A\203b\203v\203f\201[\203g\202\360\217I\227\271\202\265\202\334\202\265"
     "\202\275\201B";
-// アーカイブを作成しています...
-inline constexpr const char kSampleProgress[] =
-    "\203A\201[\203J\203C\203u\202\360\215\354\220\254\202\265\202\304\202\242\202\334\202\267...";
+// C:\Program Files\サンプルビューア\voice\0012.wav: the file that the archive
+// builder's writing dialog shows while it writes it
+inline constexpr const char kSampleArchivedFile[] =
+    "C:\\Program Files\\\203T\203\223\203v\203\213\203r\203\205\201[\203A\\voice\\0012.wav";
 
 }  // namespace sampletexts

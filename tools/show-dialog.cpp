@@ -7,6 +7,7 @@
 // template could not be made into a dialog.
 #include "app/resources/resource.h"
 #include "ShowDialogTexts.h"
+#include "engine/EngineTexts.h"
 #include "foundation/dialogs/FCDialog.h"
 #include "foundation/dialogs/UxProgressDialog.h"
 
@@ -78,14 +79,15 @@ INT_PTR CALLBACK sampleProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 int showProgress(UINT milliseconds)
 {
+    // As the archive builder's writing stage shows it, two fifths through.
     UxProgressDialog dialog(IDD_PROGRESS);
-    dialog.title = "brantlewick";
+    dialog.title = texts::kArchiveWriteTitle;
     dialog.configureBar(IDC_PROGRESS, true, 0, 0, 5);
-    dialog.setMessage(IDC_DETAIL, sampletexts::kSampleProgress);
+    dialog.setMessage(IDC_DETAIL, sampletexts::kSampleArchivedFile);
     dialog.create(nullptr, true);
     if (dialog.hwnd == nullptr)
         return 1;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 2; ++i)
         dialog.progress.stepIt();
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < milliseconds) {
