@@ -27,6 +27,8 @@
 // benchmark could not run.
 #include "engine/UxArchiveIdFile.h"
 
+#include "BenchTiming.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -37,6 +39,14 @@
 
 namespace {
 
+using bench::best;
+using bench::median;
+using bench::seconds;
+using bench::Status;
+using bench::kPassed;
+using bench::kFailed;
+using bench::kCannotRun;
+
 const std::uint32_t kFileBytes = 100u << 10;
 const int kFewFiles = 2000;
 const int kManyFiles = 20000;
@@ -45,31 +55,6 @@ const int kManyRounds = 5;
 const DWORD kPiece = 4u << 20;
 const double kRequiredRatio = 0.8;
 const double kAllowedGrowth = 12.0;
-
-enum Status { kPassed = 0, kFailed = 1, kCannotRun = 2 };
-
-double seconds()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double best(const std::vector<double>& values)
-{
-    return *std::min_element(values.begin(), values.end());
-}
 
 double megabytesPerSecond(int files, double secondsTaken)
 {

@@ -51,6 +51,8 @@
 #include "foundation/text/FCString.h"
 #include "foundation/text/FCXList.h"
 
+#include "BenchTiming.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -61,6 +63,14 @@
 #include <vector>
 
 namespace {
+
+using bench::best;
+using bench::median;
+using bench::seconds;
+using bench::Status;
+using bench::kPassed;
+using bench::kFailed;
+using bench::kCannotRun;
 
 const int kSmallFiles = 2000;
 const std::uint32_t kSmallBytes = 64u << 10;
@@ -76,31 +86,6 @@ const double kRequiredLargeRatio = 0.9;
 const double kAllowedNameGrowth = 12.0;
 // The seed of the contents the installed files have before an update.
 const std::uint32_t kOldSeed = 0x9E3779B9u;
-
-enum Status { kPassed = 0, kFailed = 1, kCannotRun = 2 };
-
-double seconds()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double best(const std::vector<double>& values)
-{
-    return *std::min_element(values.begin(), values.end());
-}
 
 double megabytesPerSecond(double bytes, double secondsTaken)
 {

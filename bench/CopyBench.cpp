@@ -10,6 +10,8 @@
 // Run it by hand under Wine: cmake/wine-run build/win64/bench_copy.exe
 #include "foundation/files/FCFile.h"
 
+#include "BenchTiming.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -20,21 +22,13 @@
 
 namespace {
 
+using bench::best;
+using bench::median;
+using bench::seconds;
+
 const std::uint32_t kBytes = 256u << 20;
 const int kRounds = 7;
 const double kRequiredRatio = 0.8;
-
-double seconds()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // A source of the size, filled with bytes that no file system can compress.
 bool makeSource(const std::string& path)
@@ -85,17 +79,6 @@ double copyWithCopyFile(const std::string& source, const std::string& target)
     BOOL ok = CopyFileA(source.c_str(), target.c_str(), FALSE);
     double elapsed = seconds() - start;
     return ok ? elapsed : -1;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double best(const std::vector<double>& values)
-{
-    return *std::min_element(values.begin(), values.end());
 }
 
 double rate(double secondsTaken)
