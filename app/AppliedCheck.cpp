@@ -2,17 +2,9 @@
 
 #include "foundation/files/FCFile.h"
 
-#include <windows.h>
-
 namespace {
 
 const unsigned char kAnyByte = 255;
-
-bool isFolder(const char* path)
-{
-    DWORD attributes = GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 }  // namespace
 
@@ -20,7 +12,7 @@ bool isPatchApplied(const PatchEntry& entry, const FCString& installFolder)
 {
     FCString path(installFolder);
     path.append(entry.checkFile.text());
-    if (!FCFile::exists(path.text()) || isFolder(path.text()))
+    if (!FCFile::isFile(path.text()))
         return false;
     unsigned char head[4] = {};
     FCFile file;

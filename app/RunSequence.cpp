@@ -70,10 +70,9 @@ void run(RunSettings& settings)
             return;
         }
     }
-    bool carriedOut = runPatchDialog(settings, description);
-    // A declined run, or one with failed copies, must not mark the product
-    // as updated.
-    if (carriedOut && settings.failureCount == 0 && hasVersionSource(settings))
+    // Only a command section carried out whole marks the product as updated:
+    // not a declined run, nor one with failed copies (the dialog tells).
+    if (runPatchDialog(settings, description) && hasVersionSource(settings))
         recordNewVersion(settings);
 }
 

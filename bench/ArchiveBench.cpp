@@ -27,6 +27,7 @@
 // benchmark could not run.
 #include "engine/UxArchiveIdFile.h"
 
+#include "BenchFiles.h"
 #include "BenchTiming.h"
 
 #include <windows.h>
@@ -40,6 +41,7 @@
 namespace {
 
 using bench::best;
+using bench::removeFolder;
 using bench::median;
 using bench::seconds;
 using bench::Status;
@@ -59,25 +61,6 @@ const double kAllowedGrowth = 12.0;
 double megabytesPerSecond(int files, double secondsTaken)
 {
     return static_cast<double>(files) * kFileBytes / (1024.0 * 1024.0) / secondsTaken;
-}
-
-void removeFolder(const std::string& folder)
-{
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = entry.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-                removeFolder(folder + name + "\\");
-            else
-                DeleteFileA((folder + name).c_str());
-        } while (FindNextFileA(search, &entry));
-        FindClose(search);
-    }
-    RemoveDirectoryA(folder.c_str());
 }
 
 // Writes the file and waits until it is on the disk: the input of a build

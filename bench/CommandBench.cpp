@@ -51,6 +51,7 @@
 #include "foundation/text/FCString.h"
 #include "foundation/text/FCXList.h"
 
+#include "BenchFiles.h"
 #include "BenchTiming.h"
 
 #include <windows.h>
@@ -65,6 +66,7 @@
 namespace {
 
 using bench::best;
+using bench::removeFolder;
 using bench::median;
 using bench::seconds;
 using bench::Status;
@@ -108,26 +110,6 @@ bool makeFolder(const std::string& folder)
 {
     return CreateDirectoryA(folder.c_str(), nullptr) != FALSE ||
            GetLastError() == ERROR_ALREADY_EXISTS;
-}
-
-// Removes folder and everything below it.
-void removeFolder(const std::string& folder)
-{
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = entry.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-                removeFolder(folder + name + "\\");
-            else
-                DeleteFileA((folder + name).c_str());
-        } while (FindNextFileA(search, &entry));
-        FindClose(search);
-    }
-    RemoveDirectoryA(folder.c_str());
 }
 
 // Fills block with bytes that no file system can compress; the same seed

@@ -50,14 +50,6 @@ FCString expanded(const FCString& text)
     return result;
 }
 
-// Bytes are written only into files: a folder (an empty file parameter
-// names the install folder itself) is passed over rather than prompted for.
-bool isFile(const FCString& path)
-{
-    DWORD attributes = 0;
-    return FCFile::exists(path.text(), &attributes) && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
 bool seek(FCFile& file, std::int32_t offset)
 {
     // A negative offset fails rather than writing at the start of the file.
@@ -195,7 +187,9 @@ void fillPatchBytes(const FCString& tokens, unsigned char* bytes, std::int32_t c
 bool patchBytes(const CMD_DATA_& record, const Roots& roots)
 {
     FCString path = roots.inInstall(record.param1);
-    if (!isFile(path))
+    // Bytes are written only into files: a folder (an empty file parameter
+    // names the install folder itself) is passed over rather than prompted for.
+    if (!FCFile::isFile(path.text()))
         return true;
     FCFile file;
     file.openForWrite(path.text());
@@ -219,7 +213,7 @@ bool copyRange(const CMD_DATA_& record, const Roots& roots)
 {
     FCString sourcePath = roots.fromSource(record.param1);
     FCString destinationPath = roots.inInstall(record.param2);
-    if (!isFile(sourcePath) || !isFile(destinationPath))
+    if (!FCFile::isFile(sourcePath.text()) || !FCFile::isFile(destinationPath.text()))
         return true;
     FCString fields[3];
     splitParameter(record.param3, fields, true, " \t");

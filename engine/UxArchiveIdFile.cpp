@@ -33,18 +33,6 @@ FCString withSeparator(const FCString& folder)
     return path.path();
 }
 
-bool isFolder(const FCString& path)
-{
-    DWORD attributes = 0;
-    return FCFile::exists(path.text(), &attributes) && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-bool isFile(const FCString& path)
-{
-    DWORD attributes = 0;
-    return FCFile::exists(path.text(), &attributes) && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
 // The bytes of the open file, from its position to its end, into block;
 // how many there were.
 std::size_t readAll(FCFile& file, char* block, std::size_t size)
@@ -93,7 +81,7 @@ public:
         // file is made new rather than cut back: file systems that guard a
         // file rewritten from nothing write it out whole when it is closed,
         // which made the build wait for the disk.
-        if (isFile(partPath_))
+        if (FCFile::isFile(partPath_.text()))
             FCFileUty::remove(partPath_.text(), 1);
         file_.openForUpdate(partPath_.text());
     }
@@ -102,7 +90,7 @@ public:
     ~GroupFileWriter()
     {
         file_.close();
-        if (!placed_ && isFile(partPath_))
+        if (!placed_ && FCFile::isFile(partPath_.text()))
             FCFileUty::remove(partPath_.text(), 1);
     }
 
@@ -269,7 +257,7 @@ void UxArchiveIdFile::setProgress(HWND owner, std::int32_t progressTemplate, std
 bool UxArchiveIdFile::load(const char* indexPath)
 {
     FCPathName path(indexPath);
-    if (!isFile(path.path()))
+    if (!FCFile::isFile(path.path().text()))
         return false;
     FCFile file;
     file.openForRead(path.text());
@@ -331,7 +319,7 @@ int UxArchiveIdFile::build(ArchiveSettings& settings)
         return kNoMemory;
     // Made only now, so that a build that finds nothing to write leaves no
     // trace.
-    if (!isFolder(output) && !FCFile::createFolders(output.text()))
+    if (!FCFile::isFolder(output.text()) && !FCFile::createFolders(output.text()))
         return kNoOutputFolder;
     int written = writeGroup(output, files, *table, buffer.data(), settings);
     if (written != kBuilt)
@@ -349,10 +337,10 @@ int UxArchiveIdFile::checkFolders(FCString& input, FCString& output,
 {
     input = withSeparator(settings.inputFolder);
     output = withSeparator(settings.outputFolder);
-    if (!isFolder(input))
+    if (!FCFile::isFolder(input.text()))
         return kNoInputFolder;
     bool mayCreate = (settings.options & ArchiveSettings::kCreateOutputFolder) != 0;
-    return isFolder(output) || mayCreate ? kBuilt : kNoOutputFolder;
+    return FCFile::isFolder(output.text()) || mayCreate ? kBuilt : kNoOutputFolder;
 }
 
 std::unique_ptr<UxProgressDialog> UxArchiveIdFile::openDialog(const char* title, const char* text,

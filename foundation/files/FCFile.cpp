@@ -256,6 +256,18 @@ bool FCFile::exists(const char* path, DWORD* attributesOut)
     return true;
 }
 
+bool FCFile::isFolder(const char* path)
+{
+    DWORD attributes = 0;
+    return exists(path, &attributes) && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool FCFile::isFile(const char* path)
+{
+    DWORD attributes = 0;
+    return exists(path, &attributes) && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
 bool FCFile::createFolders(const char* path)
 {
     FCPathName pathName(path);

@@ -82,6 +82,9 @@ public:
     // True when the path exists; its attributes into attributesOut (when
     // given), which is left alone when the path does not exist.
     static bool exists(const char* path, DWORD* attributesOut = nullptr);
+    // True when path names an existing folder, or an existing file.
+    static bool isFolder(const char* path);
+    static bool isFile(const char* path);
     // Creates every missing folder along path (a final "\\" is implied).
     // True when it created at least one and none failed; false when all of
     // them existed, when a creation failed, or when the server and share of

@@ -1,5 +1,6 @@
 #include "DescriptionCheck.h"
 
+#include "Bytes.h"
 #include "CheckTexts.h"
 
 #include "app/HeaderReader.h"
@@ -13,11 +14,6 @@
 #include <set>
 
 namespace {
-
-std::string bytesOf(const FCString& text)
-{
-    return std::string(text.text(), static_cast<std::size_t>(text.length()));
-}
 
 // The number of the line that a read has just passed: the cursor stands at
 // the start of the next line, or at the end of the text.

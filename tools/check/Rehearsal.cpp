@@ -3,6 +3,8 @@
 #include "RehearsalRun.h"
 #include "RehearsalTree.h"
 
+#include "foundation/files/FCFile.h"
+
 #include <windows.h>
 
 #include <tuple>
@@ -19,12 +21,6 @@ std::string absoluteFolder(const std::string& folder)
     if (path.empty() || path.back() != '\\')
         path += '\\';
     return path;
-}
-
-bool isFolder(const std::string& path)
-{
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 // The rehearsal's two temporary folders, below one of their own in the
@@ -150,7 +146,7 @@ bool rehearse(const std::string& installFolder, const std::vector<std::string>& 
               const RehearsalOptions& options, Rehearsal& out, std::string& error)
 {
     std::string install = absoluteFolder(installFolder);
-    if (!isFolder(install)) {
+    if (!FCFile::isFolder(install.c_str())) {
         error = "cannot read " + installFolder;
         return false;
     }

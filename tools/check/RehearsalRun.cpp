@@ -1,5 +1,6 @@
 #include "RehearsalRun.h"
 
+#include "Bytes.h"
 #include "DescriptionCheck.h"
 #include "PatchFolder.h"
 #include "RehearsalPaths.h"
@@ -20,18 +21,6 @@
 
 namespace {
 
-std::string bytesOf(const FCString& text)
-{
-    return std::string(text.text(), static_cast<std::size_t>(text.length()));
-}
-
-FCString textOf(const std::string& bytes)
-{
-    FCString text;
-    text.assign(bytes.data(), bytes.size());
-    return text;
-}
-
 // The install folder is given, so an I line is not followed; the version
 // source's files are joined to the copy, the install folder of the run.
 class RehearsalHeader : public HeaderLineHandler {
@@ -43,11 +32,6 @@ public:
     }
 };
 
-bool isFile(const FCString& path)
-{
-    DWORD attributes = 0;
-    return FCFile::exists(path.text(), &attributes) && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
 
 // The patch folder as the checker takes it: without its final "\\".
 std::string withoutSeparator(const std::string& folder)
@@ -298,10 +282,10 @@ private:
     bool writesIntoFile(const CMD_DATA_& record) const
     {
         if (record.type == CMD_PATCH_BYTES)
-            return isFile(joinedPath(copy_.c_str(), record.param1));
+            return FCFile::isFile(joinedPath(copy_.c_str(), record.param1).text());
         if (record.type == CMD_COPY_RANGE)
-            return isFile(joinedPath(sourceRoot().c_str(), record.param1)) &&
-                   isFile(joinedPath(copy_.c_str(), record.param2));
+            return FCFile::isFile(joinedPath(sourceRoot().c_str(), record.param1).text()) &&
+                   FCFile::isFile(joinedPath(copy_.c_str(), record.param2).text());
         return false;
     }
 

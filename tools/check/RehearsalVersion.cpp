@@ -1,5 +1,6 @@
 #include "RehearsalVersion.h"
 
+#include "Bytes.h"
 #include "DescriptionCheck.h"
 
 #include "app/VersionRecord.h"
@@ -7,11 +8,6 @@
 #include <algorithm>
 
 namespace {
-
-std::string bytesOf(const FCString& text)
-{
-    return std::string(text.text(), static_cast<std::size_t>(text.length()));
-}
 
 bool inFile(const RunSettings& settings)
 {

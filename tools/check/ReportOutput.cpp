@@ -1,5 +1,6 @@
 #include "ReportOutput.h"
 
+#include "Bytes.h"
 #include "CheckTexts.h"
 #include "Utf8.h"
 
@@ -10,11 +11,6 @@
 #include <iterator>
 
 namespace {
-
-std::string bytesOf(const FCString& text)
-{
-    return std::string(text.text(), static_cast<std::size_t>(text.length()));
-}
 
 const char* versionSourceKind(std::int32_t source)
 {
@@ -83,20 +79,13 @@ std::string installText(const InstallLine& install)
            installKind(install.type) + ": " + joined(install.fields, " ; ");
 }
 
-std::string signatureText(const PatchEntry& entry)
+// The four signature bytes in decimal.
+std::string signatureText(const PatchEntry& entry, const char* between)
 {
-    std::string text;
-    for (int k = 0; k < 4; ++k)
-        text += (k ? " " : "") + std::to_string(entry.signature[k]);
-    return text;
-}
-
-std::string signatureList(const PatchEntry& entry)
-{
-    std::string text;
-    for (int k = 0; k < 4; ++k)
-        text += (k ? ", " : "") + std::to_string(entry.signature[k]);
-    return text;
+    std::vector<std::string> bytes;
+    for (unsigned char byte : entry.signature)
+        bytes.push_back(std::to_string(byte));
+    return joined(bytes, between);
 }
 
 std::string lineLabel(int line)
@@ -174,7 +163,7 @@ void jsonPatches(const RunSettings& settings, std::ostream& out)
         out << (first ? "\n" : ",\n") << "    {\"number\": " << number
             << ", \"conditionMode\": " << entry.conditionMode
             << ", \"checkFile\": " << jsonString(bytesOf(entry.checkFile))
-            << ", \"signature\": [" << signatureList(entry) << "]"
+            << ", \"signature\": [" << signatureText(entry, ", ") << "]"
             << ", \"sourceFolder\": " << jsonString(bytesOf(entry.sourceFolder))
             << ", \"label\": " << jsonString(bytesOf(entry.label))
             << ", \"description\": " << jsonString(bytesOf(entry.description)) << "}";
@@ -224,7 +213,7 @@ void writeTextReport(const DescriptionReport& report, std::ostream& out, OutputE
         line(checktexts::kPatches);
         for (const auto& [number, entry] : s.patchEntries) {
             line("  " + std::to_string(number) + ": " + bytesOf(entry.label) + " | " +
-                 bytesOf(entry.checkFile) + " | " + signatureText(entry) + " | " +
+                 bytesOf(entry.checkFile) + " | " + signatureText(entry, " ") + " | " +
                  bytesOf(entry.sourceFolder) + " | " + bytesOf(entry.description));
         }
     }

@@ -16,6 +16,7 @@
 //
 // Exit code: 0 when every update runs to its end with nothing failed or
 // refused, 1 otherwise, 2 when a folder cannot be read or made.
+#include "Bytes.h"
 #include "DescriptionCheck.h"
 #include "PatchFolder.h"
 #include "ReportOutput.h"
@@ -141,10 +142,8 @@ int main(int argc, char** argv)
         std::cerr << "brantlewick-check: cannot read " << patch.descriptionPath() << "\n";
         return 2;
     }
-    FCString description;
-    description.assign(bytes.data(), bytes.size());
     DescriptionReport report = checkDescription(
-        description, [&](const std::string& relative) { return patch.has(relative); });
+        textOf(bytes), [&](const std::string& relative) { return patch.has(relative); });
     if (json) {
         writeJsonReport(report, std::cout);
     } else {

@@ -1,3 +1,4 @@
+#include "tools/check/Bytes.h"
 #include "tools/check/DescriptionCheck.h"
 #include "tools/check/ReportOutput.h"
 
@@ -20,9 +21,7 @@ const std::set<std::string> kPatchFiles = {"a.dll", "new\\b.dll", "v1\\a.dll"};
 
 DescriptionReport check(const std::string& text)
 {
-    FCString description;
-    description.assign(text.data(), text.size());
-    return checkDescription(description,
+    return checkDescription(textOf(text),
                             [](const std::string& path) { return kPatchFiles.count(path) > 0; });
 }
 

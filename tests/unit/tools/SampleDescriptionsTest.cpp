@@ -1,6 +1,7 @@
 // Every description file of the repository (the example and the
 // end-to-end scenarios' patches) reads into the same command records
 // through the checker as through the program's own run.
+#include "tools/check/Bytes.h"
 #include "tools/check/DescriptionCheck.h"
 
 #include "app/HeaderReader.h"
@@ -18,11 +19,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string bytesOf(const FCString& text)
-{
-    return std::string(text.text(), static_cast<std::size_t>(text.length()));
-}
 
 struct Record {
     int kind;
@@ -116,8 +112,7 @@ TEST(SampleDescriptions, TheCheckerReadsTheSameRecordsAsTheProgram)
     for (const fs::path& path : samples) {
         std::ifstream file(path, std::ios::binary);
         std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-        FCString description;
-        description.assign(bytes.data(), bytes.size());
+        FCString description = textOf(bytes);
         EXPECT_EQ(checkerRecords(description), programRecords(description)) << path;
     }
 }
