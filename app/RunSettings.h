@@ -20,6 +20,10 @@ struct PatchEntry {
     FCString description;
 };
 
+// The selection dialog offers the entries numbered 0 to kOfferedPatches - 1,
+// one radio button each; entries with other numbers are never offered.
+inline constexpr std::int32_t kOfferedPatches = 3;
+
 // The patch entries by number, ascending; a number is kept once, with the
 // first entry that named it.
 class PatchEntryTable {

@@ -17,7 +17,7 @@ namespace {
 
 // Position i stands for the patch entry numbered i.
 const int kRadioButtons[] = {IDC_PATCH0, IDC_PATCH1, IDC_PATCH2, -1};
-const int kRadioCount = 3;
+const int kRadioCount = kOfferedPatches;
 
 const int kChooseMessage = 12;
 const int kUnknownModeMessage = 13;

@@ -153,7 +153,7 @@ public:
             warn(commandModeLine_, CheckCode::NoCommandsRun, "");
         if (settings.patchEntries.size() >= 2) {
             for (const auto& [number, line] : patchLines_) {
-                if (number < 0 || number > 2)
+                if (number < 0 || number >= kOfferedPatches)
                     warn(line, CheckCode::PatchNotOffered, std::to_string(number));
             }
         }
@@ -222,7 +222,7 @@ std::vector<std::string> sourceRoots(const RunSettings& settings)
     if (settings.patchEntries.size() < 2)
         return {""};
     std::vector<std::string> roots;
-    for (int number = 0; number <= 2; ++number) {
+    for (std::int32_t number = 0; number < kOfferedPatches; ++number) {
         if (const PatchEntry* entry = settings.patchEntries.find(number))
             roots.push_back(bytesOf(entry->sourceFolder));
     }

@@ -170,7 +170,7 @@ private:
     // lowest of them.
     const PatchEntry* offeredEntry(std::int32_t number) const
     {
-        for (std::int32_t n = 0; n <= 2; ++n) {
+        for (std::int32_t n = 0; n < kOfferedPatches; ++n) {
             const PatchEntry* entry = settings_.patchEntries.find(n);
             if (entry && (number < 0 || number == n))
                 return entry;
