@@ -36,10 +36,11 @@ std::int32_t kindOf(const FCString (&fields)[4])
     case 'r': return CMD_RENAME;
     case 'u': return CMD_UPDATE;
     case 'c':
-        // A backup folder has one parameter.  A second one makes the line a
-        // copy, so that 'c;bin\a.dll;%backup%a.dll' copies its file instead
-        // of making a folder named after it.
-        return mb::codeAt(fields[1].text()) == 'b' && fields[2].empty() ? CMD_BACKUP_FOLDER : CMD_COPY;
+        // The first letter of the first parameter alone decides, whatever
+        // follows: 'c;backup%1\;note' makes the backup folder that later
+        // "%backup%" names rely on, and so does 'c;bin\a.dll;x' (the
+        // checker warns of such lines).
+        return mb::codeAt(fields[1].text()) == 'b' ? CMD_BACKUP_FOLDER : CMD_COPY;
     case 'e':
         // Byte for byte: a locale comparison can find texts equal that
         // differ by characters it ignores, and "end" is a keyword, not a word.

@@ -121,14 +121,15 @@ public:
         install.line = line_;
         install.fields.clear();
         FCString field;
-        bool first = true;
-        while (header::cutField(value, field)) {
-            if (first)
-                install.type = field.toInt();
-            else
-                install.fields.push_back(bytesOf(field));
-            first = false;
+        bool emptyFieldBehind = false;
+        if (header::cutField(value, field, emptyFieldBehind)) {
+            install.type = field.toInt();
+            // As the program reads it: 'I=4;;folder' has no check name.
+            if (install.type == 4 && emptyFieldBehind)
+                install.fields.emplace_back();
         }
+        while (header::cutField(value, field))
+            install.fields.push_back(bytesOf(field));
         settings.installFolder = checktexts::kInstallFolder;
         return 0;
     }
@@ -265,6 +266,10 @@ public:
             backupName(record.param2, false);
             break;
         case CMD_BACKUP_FOLDER:
+            // Written like a copy, it still makes a folder: its first
+            // parameter begins with "b".
+            if (!record.param2.empty())
+                warn(CheckCode::CopyLineIsBackupFolder, record.param1);
             staysInside(record.param1);
             if (!mentions(record.param1, "%1"))
                 warn(CheckCode::BackupWithoutNumber, record.param1);
@@ -447,6 +452,7 @@ const char* checkCodeName(CheckCode code)
     case CheckCode::MissingSource: return "missing-source";
     case CheckCode::BackupBeforeFolder: return "backup-before-folder";
     case CheckCode::BackupWithoutNumber: return "backup-without-number";
+    case CheckCode::CopyLineIsBackupFolder: return "copy-line-is-backup-folder";
     case CheckCode::PathLeavesFolder: return "path-leaves-folder";
     case CheckCode::SignatureNotFourNumbers: return "signature-not-four-numbers";
     case CheckCode::NotShiftJis: return "not-shift-jis";

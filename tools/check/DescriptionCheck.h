@@ -30,6 +30,7 @@ enum class CheckCode {
     MissingSource,         // a file to copy or run is not in the patch folder
     BackupBeforeFolder,    // "%backup%" before any backup folder was made
     BackupWithoutNumber,   // a backup name without "%1"
+    CopyLineIsBackupFolder,  // a "c" line with more than one parameter that makes a backup folder
     PathLeavesFolder,      // an absolute path, or one with ".."
     SignatureNotFourNumbers,
     NotShiftJis,           // bytes that are not Shift_JIS

@@ -191,6 +191,7 @@ const char* checkReason(CheckCode code)
     case CheckCode::MissingSource: return checktexts::kMissingSource;
     case CheckCode::BackupBeforeFolder: return checktexts::kBackupBeforeFolder;
     case CheckCode::BackupWithoutNumber: return checktexts::kBackupWithoutNumber;
+    case CheckCode::CopyLineIsBackupFolder: return checktexts::kCopyLineIsBackupFolder;
     case CheckCode::PathLeavesFolder: return checktexts::kPathLeavesFolder;
     case CheckCode::SignatureNotFourNumbers: return checktexts::kSignatureNotFourNumbers;
     case CheckCode::NotShiftJis: return checktexts::kNotShiftJis;

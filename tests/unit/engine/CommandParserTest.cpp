@@ -93,9 +93,10 @@ TEST(CommandList, EachLineGivesItsRecord)
         {"b;app.exe;16,2;90 90", {{CMD_PATCH_BYTES, "app.exe", "16,2", "90 90"}}},
         {"o;src.bin;dst.bin;0,16,32", {{CMD_COPY_RANGE, "src.bin", "dst.bin", "0,16,32"}}},
         {"g;1,res\\,4,1,9;index.dat,2,1", {{CMD_BUILD_ARCHIVE, "1,res\\,4,1,9", "index.dat,2,1", ""}}},
-        // "c": a backup folder takes one parameter beginning with "b".
+        // "c": the first letter of the first parameter alone decides.
         {"c;backup%1\\", {{CMD_BACKUP_FOLDER, "backup%1\\", "", ""}}},
-        {"c;bin\\a.dll;%backup%a.dll", {{CMD_COPY, "bin\\a.dll", "%backup%a.dll", ""}}},
+        {"c;backup%1\\;note", {{CMD_BACKUP_FOLDER, "backup%1\\", "note", ""}}},
+        {"c;bin\\a.dll;%backup%a.dll", {{CMD_BACKUP_FOLDER, "bin\\a.dll", "%backup%a.dll", ""}}},
         {"c;data\\a.dll;data\\b.dll", {{CMD_COPY, "data\\a.dll", "data\\b.dll", ""}}},
         {"c;Backup\\", {{CMD_COPY, "Backup\\", "", ""}}},
         {"c", {{CMD_COPY, "", "", ""}}},

@@ -83,6 +83,13 @@ TEST(DescriptionCheck, WarnsWhereTheProgramWillNotDoWhatIsMeant)
                                                "c;backup\\\nd;x.txt;old\\x.txt\nd;y.txt;%backup%y.txt\n",
          {{5, "backup-before-folder"}, {6, "backup-without-number"}, {7, "backup-without-number"},
           {8, "path-leaves-folder"}}},
+        // A "c" line makes a backup folder when its first parameter begins
+        // with "b", whatever follows; the author meant a copy or a note.
+        {"copy lines that make backup folders",
+         std::string(kHead) + "c;bin\\a.dll;%backup%a.dll\nc;backup%1\\;note\nc;backup%1\\\n"
+                              "c;data\\a.dll;data\\b.dll\n",
+         {{5, "copy-line-is-backup-folder"}, {5, "backup-without-number"},
+          {6, "copy-line-is-backup-folder"}, {8, "backup-without-number"}}},
         {"paths that leave their folder",
          std::string(kHead) + "u;..\\a.dll;a.dll\nd;C:\\Windows\\x.dll\nm;\\temp\nr;a.txt;sub\\..\\..\\b.txt\n",
          {{5, "missing-source"}, {5, "path-leaves-folder"}, {6, "path-leaves-folder"},
