@@ -12,8 +12,16 @@ void moveToValue(FCString& line)
 
 bool cutField(FCString& line, FCString& field)
 {
+    bool emptyFieldBehind;
+    return cutField(line, field, emptyFieldBehind);
+}
+
+bool cutField(FCString& line, FCString& field, bool& emptyFieldBehind)
+{
     if (line.cutToken(field, ";") == nullptr)
         return false;
+    const char* rest = line.rest();
+    emptyFieldBehind = rest[0] == ';' && rest[1] == ';';
     line.skipSet("; \t");
     return true;
 }

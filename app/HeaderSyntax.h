@@ -16,4 +16,8 @@ void moveToValue(FCString& line);
 // unchanged.
 bool cutField(FCString& line, FCString& field);
 
+// The same, also telling whether the field was followed directly by ";;":
+// an empty field written on purpose, which the I line of type 4 keeps.
+bool cutField(FCString& line, FCString& field, bool& emptyFieldBehind);
+
 }  // namespace header

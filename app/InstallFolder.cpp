@@ -78,13 +78,18 @@ bool askForFolder(const RunSettings& settings, const FCString& checkName,
     }
 }
 
-int byProbeOrChoice(RunSettings& settings, FCString& value)
+// noCheckName: the line left the check name empty ('I=4;;C:\Product\'):
+// any folder the user chooses will do, and nothing is probed.
+int byProbeOrChoice(RunSettings& settings, FCString& value, bool noCheckName)
 {
     FCString checkName;
     FCString candidate;
-    header::cutField(value, checkName);
+    if (!noCheckName)
+        header::cutField(value, checkName);
     header::cutField(value, candidate);
-    if (!checkName.empty()) {
+    // An empty candidate would probe the working folder and make the empty
+    // text the install folder.
+    if (!checkName.empty() && !candidate.empty()) {
         candidate = withWindowsDrive(candidate);
         FCString tested;
         if (holds(candidate, checkName, tested)) {
@@ -105,7 +110,8 @@ int detectInstallFolder(RunSettings& settings, FCString& value)
 {
     settings.programFolder = FCPathName(FCPathName::kExecutableFolder).text();
     FCString field;
-    std::int32_t type = header::cutField(value, field) ? field.toInt() : 0;
+    bool emptyFieldBehind = false;
+    std::int32_t type = header::cutField(value, field, emptyFieldBehind) ? field.toInt() : 0;
     switch (type) {
     case 1:
         settings.installFolder = value.rest();
@@ -115,7 +121,7 @@ int detectInstallFolder(RunSettings& settings, FCString& value)
     case 3:
         return fromRegistry(settings, HKEY_LOCAL_MACHINE, value);
     case 4:
-        return byProbeOrChoice(settings, value);
+        return byProbeOrChoice(settings, value, emptyFieldBehind);
     default:
         settings.installFolder = settings.programFolder;
         return 0;
