@@ -67,8 +67,12 @@ bool update(const CMD_DATA_& record, const Roots& roots)
     if (!record.param3.empty()) {
         FCString pattern =
             mentionsBackup(record.param3) ? expanded(record.param3) : roots.inInstall(record.param3);
+        FCString backup = backupNameFor(pattern);
+        // The backup's folder is made even when there is nothing to move
+        // yet: later records may rely on it.
+        makeBackupFolders(backup);
         // Without its backup the installed file is not overwritten.
-        if (!moveToBackup(destination, backupNameFor(pattern)))
+        if (!moveToBackup(destination, backup))
             return false;
     }
     return FCFileUty::copy(destination.text(), source.text(), FCFileUty::COPY_OVERWRITE);

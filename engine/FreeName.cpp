@@ -45,13 +45,18 @@ FCString backupNameFor(const FCString& pattern)
     return name;
 }
 
+void makeBackupFolders(const FCString& backup)
+{
+    FCString folder;
+    if (FCPathName(backup).folderPart(folder, true))
+        FCFile::createFolders(folder.text());
+}
+
 bool moveToBackup(const FCString& file, const FCString& backup)
 {
     if (!FCFile::exists(file.text()))
         return true;
-    FCString folder;
-    if (FCPathName(backup).folderPart(folder, true))
-        FCFile::createFolders(folder.text());
+    makeBackupFolders(backup);
     return MoveFileExA(file.text(), backup.text(), MOVEFILE_REPLACE_EXISTING) != FALSE ||
            !FCFile::exists(file.text());
 }

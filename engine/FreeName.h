@@ -16,6 +16,9 @@ bool freeName(const FCString& pattern, FCString& out);
 // newest backup replaces the older one instead of the run searching on.
 FCString backupNameFor(const FCString& pattern);
 
+// Makes the folders on the way to the backup name (its folder part).
+void makeBackupFolders(const FCString& backup);
+
 // Moves file to backup, making the folders on the way first.  True when the
 // file is out of the way: moved, or there was no such file.  False when it
 // is still there, so that the caller does not overwrite a file that has no

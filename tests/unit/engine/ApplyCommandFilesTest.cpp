@@ -25,6 +25,19 @@ TEST_F(ApplyFiles, UpdateKeepsNumberedBackupsOfEveryReplacedFile)
     EXPECT_EQ(folders.installed("bak\\a00000001.dll"), "new 1");
 }
 
+TEST_F(ApplyFiles, UpdateOfANewFileMakesTheFolderOfItsBackupAllTheSame)
+{
+    // Nothing to move yet, but a later record may put its backup there: a
+    // copy into the folder succeeds only when the update made it.
+    folders.putSource("a.dll", "new");
+    folders.putInstalled("x.dll", "x");
+    EXPECT_TRUE(applyLine(folders, "u;a.dll;a.dll;bak\\a%1.dll"));
+    EXPECT_EQ(folders.installed("a.dll"), "new");
+    EXPECT_FALSE(folders.isInstalled("bak\\a00000000.dll"));
+    EXPECT_TRUE(applyLine(folders, "c;x.dll;bak\\x.dll"));
+    EXPECT_EQ(folders.installed("bak\\x.dll"), "x");
+}
+
 TEST_F(ApplyFiles, UpdateWithoutItsSourceLeavesTheInstalledFileInPlace)
 {
     folders.putInstalled("a.dll", "old");
