@@ -29,9 +29,8 @@ bool parseRnfText(const FCString& source, RnfItems& items)
         const char* nameEnd = line.findAny(kNameEnd);
         if (nameEnd == nullptr)
             nameEnd = start + line.length();
-        // A line that starts with "=" has no name to file the value under.
-        if (nameEnd == start)
-            continue;
+        // A line that starts with "=" is the item with the empty name: it is
+        // kept, so that rewriting the file does not lose the line.
         FCString name;
         name.assign(start, static_cast<std::size_t>(nameEnd - start));
         FCString value;

@@ -31,7 +31,7 @@ TEST(RnfFormat, LinesNamesAndValues)
         {" Ver = 12 \tx\n", {{"Ver", "12 "}}},
         {"\201@Ver=1\r\nName\r\n", {{"Name", ""}, {"Ver", "1"}}},
         {"a=first\na=second\n", {{"a", "first"}}},
-        {"=nameless\nk==\t=v\n", {{"k", "v"}}},
+        {"=nameless\nk==\t=v\n", {{"", "nameless"}, {"k", "v"}}},
         {"path=C:\\a b\\c;d\n", {{"path", "C:\\a b\\c;d"}}},
         {"rnftype=1,0x10\nx=y", {{"rnftype", "1,0x10"}, {"x", "y"}}},
     };
@@ -51,10 +51,11 @@ TEST(RnfFormat, NamesAreCaseSensitiveAndWrittenInOrder)
 
 TEST(RnfFormat, FormattedTextReadsBackTheSameItems)
 {
-    std::string text = "z=last\n \xe0\x40=kanji\n  a = spaced value \n";
+    std::string text = "z=last\n \xe0\x40=kanji\n  a = spaced value \n=nameless\n";
     FCString source(text.c_str());
     RnfItems items;
     ASSERT_TRUE(parseRnfText(source, items));
+    EXPECT_EQ(items.count(FCString("")), 1u);
     RnfItems again;
     parseRnfText(formatRnfText(items), again);
     EXPECT_EQ(formatRnfText(again).text(), std::string(formatRnfText(items).text()));

@@ -35,14 +35,16 @@ TEST(UxRnf, LoadingAndDestroyingRewritesTheFileSorted)
 {
     TempFolder folder("bw-rnf-rewrite");
     std::string path = folder / "tool.rnf";
-    writeBytes(path, "; header\r\n\r\n  zeta = last\r\nalpha=1\tcomment\r\nalpha=2\r\n");
+    writeBytes(path, "; header\r\n\r\n  zeta = last\r\nalpha=1\tcomment\r\nalpha=2\r\n=nameless\r\n");
     {
         UxRnf rnf;
         EXPECT_TRUE(rnf.load(path.c_str()));
         EXPECT_EQ(valueOf(rnf, "alpha"), "1");
         EXPECT_EQ(valueOf(rnf, "zeta"), "last");
+        EXPECT_EQ(valueOf(rnf, ""), "nameless");
     }
-    EXPECT_EQ(readBytes(path), "alpha=1\nzeta=last\n");
+    // The line with the empty name is one of the product's items too.
+    EXPECT_EQ(readBytes(path), "=nameless\nalpha=1\nzeta=last\n");
 }
 
 TEST(UxRnf, AMissingFileLoadsEmptyAndIsCreatedOnDestruction)
