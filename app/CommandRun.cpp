@@ -9,7 +9,7 @@
 #include "engine/CommandParser.h"
 #include "engine/CopyListStep.h"
 #include "engine/DescribeCommand.h"
-#include "foundation/files/FileExceptions.h"
+#include "foundation/text/Diagnostic.h"
 #include "foundation/text/FCXList.h"
 
 namespace {
@@ -92,21 +92,13 @@ SectionEnd runFormat(RunSettings& settings, FCString& description, const char* s
                      HWND dialog, FCString& endMessage)
 {
     CommandSectionReader section(description);
-    try {
-        switch (commandFormatOf(settings.commandMode)) {
-        case CommandFormat::CopyList:
-            return runCopyList(section, settings, sourceRoot, dialog);
-        case CommandFormat::CommandList:
-            return runCommandList(section, settings, sourceRoot, dialog, endMessage);
-        case CommandFormat::None:
-            break;
-        }
-    } catch (const FileGivenUpException&) {
-        // The file's box has said what went wrong; nothing more runs.
-        return SectionEnd::GivenUp;
-    } catch (NotEnoughMemoryException& e) {
-        e.show();
-        return SectionEnd::GivenUp;
+    switch (commandFormatOf(settings.commandMode)) {
+    case CommandFormat::CopyList:
+        return runCopyList(section, settings, sourceRoot, dialog);
+    case CommandFormat::CommandList:
+        return runCommandList(section, settings, sourceRoot, dialog, endMessage);
+    case CommandFormat::None:
+        break;
     }
     return SectionEnd::NotRun;
 }
@@ -146,10 +138,18 @@ void showStatus(HWND dialog, int control, int index, const RunSettings& settings
 bool runCommandSection(HWND dialog, RunSettings& settings, FCString& description,
                        const char* sourceRoot, const RunMessageSet& messages)
 {
-    showStatus(dialog, IDC_STATUS, messages.running, settings);
-    enableButtons(dialog, false);
     FCString endMessage;
-    SectionEnd end = runFormat(settings, description, sourceRoot, dialog, endMessage);
+    SectionEnd end;
+    try {
+        showStatus(dialog, IDC_STATUS, messages.running, settings);
+        enableButtons(dialog, false);
+        end = runFormat(settings, description, sourceRoot, dialog, endMessage);
+    } catch (...) {
+        // Out of memory, or the user gave up in a file's box, which has said
+        // what went wrong: nothing more runs.
+        showWhenOutOfMemory();
+        end = SectionEnd::GivenUp;
+    }
     showEnd(dialog, end, endMessage, settings, messages);
     return end == SectionEnd::Finished;
 }

@@ -12,6 +12,7 @@
 #include "foundation/files/FCFile.h"
 #include "foundation/files/TextFile.h"
 #include "foundation/system/FCPathName.h"
+#include "foundation/text/Diagnostic.h"
 
 namespace {
 
@@ -83,10 +84,10 @@ void runPatch()
     RunSettings settings;
     try {
         run(settings);
-    } catch (NotEnoughMemoryException& e) {
-        e.show();
-    } catch (const Diagnostic&) {
-        // The user gave up in a file's Retry/Cancel box, which said what
-        // went wrong; the run ends here without touching anything else.
+    } catch (...) {
+        // Out of memory, or the user gave up in a file's Retry/Cancel box
+        // (which said what went wrong): the run ends here without touching
+        // anything else.
+        showWhenOutOfMemory();
     }
 }

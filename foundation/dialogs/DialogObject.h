@@ -4,6 +4,8 @@
 
 #include "FCDialogBase.h"
 
+#include "foundation/text/Diagnostic.h"
+
 #include <windows.h>
 
 // At WM_INITDIALOG: the dialog object arrives as the creation parameter; it
@@ -27,13 +29,15 @@ Dialog* dialogOf(HWND window)
 }
 
 // No exception may cross the system's window procedures: one that reaches
-// a dialog procedure ends that dialog as its close box would.
+// a dialog procedure ends that dialog as its close box would, after the
+// out-of-memory box when memory ran out.
 template <INT_PTR (*Handle)(HWND, UINT, WPARAM, LPARAM)>
 INT_PTR CALLBACK guarded(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     try {
         return Handle(window, message, wParam, lParam);
     } catch (...) {
+        showWhenOutOfMemory();
         EndDialog(window, IDCANCEL);
         return TRUE;
     }

@@ -44,9 +44,10 @@ UxRnf::~UxRnf()
         return;
     try {
         save(nullptr, false);
-    } catch (const Diagnostic&) {
-        // The user gave up on the file in its Retry/Cancel box; a destructor
-        // has nobody to hand that on to.
+    } catch (...) {
+        // The user gave up on the file in its Retry/Cancel box, or memory
+        // ran out before anything was written; a destructor has nobody to
+        // hand that on to.
     }
 }
 
@@ -71,9 +72,10 @@ bool UxRnf::load(const char* fileName)
     if (fileName == nullptr)
         return false;
     FCPathName path(fileName);
-    fileName_ = path.text();
-    if (!FCFile::exists(path.text()))
+    if (!FCFile::exists(path.text())) {
+        fileName_ = path.text();
         return false;
+    }
     FCString head;
     head.create(65536, nullptr);
     readFile(head, path.text(), 1024);
@@ -86,7 +88,14 @@ bool UxRnf::load(const char* fileName)
         readFile(text, path.text(), 0, key, 1);
     else
         readFile(text, path.text(), 0);
-    return parse(text, true);
+    // The file is named, and so rewritten by the destructor, only once its
+    // items are read whole: memory that runs out or a read given up on
+    // halfway must not leave the file cut down to what was read so far.
+    RnfItems items;
+    bool parsed = parseRnfText(text, items);
+    items_.swap(items);
+    fileName_ = path.text();
+    return parsed;
 }
 
 bool UxRnf::writeItems(const char* path)

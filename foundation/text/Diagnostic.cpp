@@ -116,3 +116,15 @@ void throwNotEnoughMemory(const char* caption)
 {
     throw NotEnoughMemoryException(caption, texts::kNotEnoughMemory);
 }
+
+void showWhenOutOfMemory()
+{
+    try {
+        throw;
+    } catch (NotEnoughMemoryException& e) {
+        e.show();
+    } catch (const std::bad_alloc&) {
+        NotEnoughMemoryException(texts::kCaptionNew, texts::kNotEnoughMemory).show();
+    } catch (...) {
+    }
+}

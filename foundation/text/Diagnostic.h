@@ -34,3 +34,10 @@ public:
 // Throws NotEnoughMemoryException with the given caption and the program's
 // out-of-memory message.
 [[noreturn]] void throwNotEnoughMemory(const char* caption);
+
+// For a catch (...) block that ends a run or a dialog in order: when the
+// exception in flight is an allocation failure, the foundation's own or the
+// standard library's (std::bad_alloc), shows the out-of-memory box; any
+// other exception has said what went wrong where it arose (a file's
+// Retry/Cancel box) and shows nothing more.
+void showWhenOutOfMemory();

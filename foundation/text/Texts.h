@@ -16,6 +16,8 @@ inline constexpr const char kCaptionStringPrepend[] = "FCString - prepend";
 inline constexpr const char kCaptionString[] = "FCString";
 inline constexpr const char kCaptionXListAdd[] = "FCXList - add";
 inline constexpr const char kCaptionNListAdd[] = "FCNList - add";
+// The allocation of a standard container or text failed (std::bad_alloc).
+inline constexpr const char kCaptionNew[] = "operator new";
 
 // Subject of the error box when the current folder cannot be read.
 inline constexpr const char kSubjectPathCreate[] = "FCPathName - create()";
