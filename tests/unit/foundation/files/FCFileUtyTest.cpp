@@ -1,5 +1,6 @@
+#include "ExpectedTexts.h"
+
 #include "foundation/files/FCFileUty.h"
-#include "foundation/files/FileUtyTexts.h"
 
 #include "tests/support/ScriptedUser.h"
 #include "tests/support/TestFiles.h"
@@ -11,6 +12,9 @@
 #include <string>
 
 namespace {
+
+const char kCopyCaption[] = "FCFileUty - copy";
+const char kRemoveCaption[] = "FCFileUty - remove";
 
 bool existsPath(const std::string& path)
 {
@@ -33,9 +37,9 @@ TEST(FCFileUtyRemove, YesToForceOneReadOnlyItemForcesTheRest)
     makeReadOnly(tree + "b.txt");
     ScriptedUser user;
     // Whichever file comes first asks; the other one is forced silently.
-    user.expectDialog(texts::kCaptionUtyRemove, IDYES, [](HWND box) {
+    user.expectDialog(kRemoveCaption, IDYES, [](HWND box) {
         std::string text = boxText(box);
-        EXPECT_NE(text.find(texts::kRemoveReadOnly), std::string::npos) << printable(text);
+        EXPECT_NE(text.find(expected::kUtyRemoveReadOnly), std::string::npos) << printable(text);
     });
     EXPECT_TRUE(FCFileUty::remove(tree.c_str(), 0));
     EXPECT_FALSE(existsPath(tree));
@@ -48,8 +52,8 @@ TEST(FCFileUtyRemove, NoToForceThenNoToStopingGivesUpTheItem)
     writeBytes(file, "k");
     makeReadOnly(file);
     ScriptedUser user;
-    user.expectBox(texts::kCaptionUtyRemove, file + texts::kRemoveReadOnly, IDNO);
-    user.expectBox(texts::kCaptionUtyRemove, texts::kRemoveStopAsking, IDNO);
+    user.expectBox(kRemoveCaption, file + expected::kUtyRemoveReadOnly, IDNO);
+    user.expectBox(kRemoveCaption, expected::kUtyRemoveStopAsking, IDNO);
     int force = 0;
     EXPECT_EQ(FCFileUty::removeEntry(file.c_str(), &force, nullptr, nullptr, 0), 2);
     EXPECT_TRUE(existsPath(file));
@@ -64,7 +68,7 @@ TEST(FCFileUtyRemove, AFolderWithAHiddenDotEntryIsNotEmpty)
     writeBytes(tree + ".keep", "x");
     writeBytes(tree + "gone.txt", "x");
     ScriptedUser user;
-    user.expectBox(texts::kCaptionUtyRemove, tree + texts::kRemoveNotEmpty, IDNO);
+    user.expectBox(kRemoveCaption, tree + expected::kUtyRemoveNotEmpty, IDNO);
     EXPECT_FALSE(FCFileUty::remove(tree.c_str(), 1));
     EXPECT_TRUE(existsPath(tree + ".keep"));
     EXPECT_FALSE(existsPath(tree + "gone.txt"));
@@ -78,7 +82,7 @@ TEST(FCFileUtyRemove, AFileInUseAsksRetryUntilItIsFree)
     HANDLE held = holdWithoutSharing(file);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     ScriptedUser user;
-    user.expectBox(texts::kCaptionUtyRemove, file + texts::kRemoveInUse, IDRETRY,
+    user.expectBox(kRemoveCaption, file + expected::kUtyRemoveInUse, IDRETRY,
                    [&held](HWND) { CloseHandle(held); });
     EXPECT_TRUE(FCFileUty::remove(file.c_str(), 1));
     EXPECT_FALSE(existsPath(file));
@@ -145,7 +149,7 @@ TEST(FCFileUtyCopy, AReplacementThatCannotBeWrittenFailsAndKeepsTheOldFile)
     HANDLE held = holdWithoutSharing(target);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     ScriptedUser user;
-    user.expectBox(texts::kCaptionUtyRemove, target + texts::kRemoveInUse, IDCANCEL);
+    user.expectBox(kRemoveCaption, target + expected::kUtyRemoveInUse, IDCANCEL);
     EXPECT_FALSE(FCFileUty::copy(target.c_str(), (folder / "new.dll").c_str(), FCFileUty::COPY_OVERWRITE));
     CloseHandle(held);
     EXPECT_EQ(readBytes(target), "old");
@@ -202,8 +206,8 @@ TEST(FCFileUtyCopy, ALockedSourceAsksUntilItIsReleased)
     HANDLE held = CreateFileA(source.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     ScriptedUser user;
-    user.expectBox(texts::kCaptionUtyCopy, source + texts::kCopySourceLocked, IDRETRY);
-    user.expectBox(texts::kCaptionUtyCopy, source + texts::kCopySourceLocked, IDRETRY,
+    user.expectBox(kCopyCaption, source + expected::kUtyCopySourceLocked, IDRETRY);
+    user.expectBox(kCopyCaption, source + expected::kUtyCopySourceLocked, IDRETRY,
                    [&held](HWND) { CloseHandle(held); });
     EXPECT_TRUE(FCFileUty::copy((folder / "copy.dll").c_str(), source.c_str(), FCFileUty::COPY_OVERWRITE));
     EXPECT_EQ(readBytes(folder / "copy.dll"), "data");
