@@ -9,7 +9,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -57,6 +59,102 @@ TEST(FCFileUtyRemove, NoToForceThenNoToStopingGivesUpTheItem)
     int force = 0;
     EXPECT_EQ(FCFileUty::removeEntry(file.c_str(), &force, nullptr, nullptr, 0), 2);
     EXPECT_TRUE(existsPath(file));
+    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// Each failure of a removal as the default handler meets it: the box the
+// user sees, the buttons it offers, the answer, and what the removal
+// returns.  3 stops the whole removal, so no box follows for the folder
+// around the item.
+TEST(FCFileUtyRemove, EachFailureAsksAndEndsAsAnswered)
+{
+    TempFolder folder("bw-uty-failures");
+    std::string missing = folder / "missing.txt";
+    std::string noFolder = folder / "no-folder\\x.txt";
+    // A folder named without its final "\\" is removed as a file.
+    std::string folderAsFile = folder / "a-folder";
+    CreateDirectoryA(folderAsFile.c_str(), nullptr);
+    std::string badName = folder / "what?.txt";
+    std::string notEmpty = folder / "not-empty\\";
+    CreateDirectoryA(notEmpty.c_str(), nullptr);
+    CreateDirectoryA((notEmpty + "sub").c_str(), nullptr);
+    writeBytes(notEmpty + "sub\\.keep", "x");
+    std::string readOnly = folder / "read-only\\";
+    CreateDirectoryA(readOnly.c_str(), nullptr);
+    writeBytes(readOnly + "ro.txt", "r");
+    makeReadOnly(readOnly + "ro.txt");
+
+    const std::vector<int> ok{IDOK};
+    const std::vector<int> yesNo{IDYES, IDNO};
+    struct Box {
+        std::string text;
+        std::vector<int> buttons;
+        int press;
+    };
+    struct Case {
+        std::string path;
+        int force;
+        std::vector<Box> boxes;
+    } cases[] = {
+        {missing, 0, {{missing + expected::kUtyRemoveNotFound + "error code: 2", ok, IDOK}}},
+        {noFolder, 1, {{noFolder + expected::kUtyRemoveNotFound + "error code: 3", ok, IDOK}}},
+        {folderAsFile, 1, {{folderAsFile + expected::kUtyRemoveAccessDenied, ok, IDOK}}},
+        // Not forced, but not read-only either: nothing to force.
+        {folderAsFile, 0, {{folderAsFile + expected::kUtyRemoveAccessDenied, ok, IDOK}}},
+        {badName, 1, {{badName + expected::kUtyRemoveFailed + "error code: 123", ok, IDOK}}},
+        {notEmpty, 1, {{notEmpty + "sub\\" + expected::kUtyRemoveNotEmpty, yesNo, IDYES}}},
+        {readOnly, 0,
+         {{readOnly + "ro.txt" + expected::kUtyRemoveReadOnly, yesNo, IDNO},
+          {expected::kUtyRemoveStopAsking, yesNo, IDYES}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        ScriptedUser user;
+        for (const Box& box : c.boxes) {
+            user.expectBox(kRemoveCaption, box.text, box.press, [&box](HWND window) {
+                EXPECT_EQ(buttonsOf(window), box.buttons);
+            });
+        }
+        int force = c.force;
+        EXPECT_EQ(FCFileUty::removeEntry(c.path.c_str(), &force, nullptr, nullptr, 0),
+                  FCFileUty::kAborted);
+    }
+    EXPECT_TRUE(existsPath(folderAsFile));
+    EXPECT_TRUE(existsPath(notEmpty + "sub\\.keep"));
+    EXPECT_TRUE(existsPath(readOnly + "ro.txt"));
+    SetFileAttributesA((readOnly + "ro.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// The handler on its own, for what a local disk does not give: the network
+// forms of "not found", and a read-only item that could not be removed
+// although the removal was already forced (asking to force it again would
+// go round in circles).
+TEST(FCFileUtyRemove, TheDefaultHandlerForNetworkPathsAndForcedItems)
+{
+    TempFolder folder("bw-uty-handler");
+    std::string file = folder / "ro.txt";
+    writeBytes(file, "r");
+    makeReadOnly(file);
+    struct Case {
+        std::uint32_t flags;
+        DWORD error;
+        std::string path;
+        std::string text;
+    } cases[] = {
+        {0x101, ERROR_BAD_NETPATH, "\\\\server\\share\\a.txt",
+         std::string("\\\\server\\share\\a.txt") + expected::kUtyRemoveNotFound + "error code: 53"},
+        {0x201, ERROR_BAD_NET_NAME, "\\\\server\\gone\\",
+         std::string("\\\\server\\gone\\") + expected::kUtyRemoveNotFound + "error code: 67"},
+        {0x10101, ERROR_ACCESS_DENIED, file, file + expected::kUtyRemoveAccessDenied},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        ScriptedUser user;
+        user.expectBox(kRemoveCaption, c.text, IDOK);
+        DWORD error = c.error;
+        EXPECT_EQ(FCFileUty::defaultRemoveHandler(c.flags, &error, c.path.c_str(), 0, 0),
+                  FCFileUty::kAborted);
+    }
     SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
