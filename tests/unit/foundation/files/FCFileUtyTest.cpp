@@ -203,28 +203,43 @@ TEST(FCFileUtyCopy, OverwritePolicies)
     TempFolder folder("bw-uty-policy");
     std::string source = folder / "src.txt";
     std::string target = folder / "dst.txt";
+    // The target's last-write time against the source's, in seconds.
+    const std::int64_t older = -3600;
+    const std::int64_t same = 0;
+    const std::int64_t newer = 3600;
     struct Case {
         std::uint32_t flags;
+        std::int64_t targetAge;
         const char* after;
     } cases[] = {
-        {FCFileUty::COPY_OVERWRITE, "source"},
-        {FCFileUty::COPY_SKIP_EXISTING | FCFileUty::COPY_OVERWRITE, "target"},
-        {FCFileUty::COPY_IF_NEWER | FCFileUty::COPY_OVERWRITE, "target"},  // same time
-        {0, "target"},
+        {FCFileUty::COPY_OVERWRITE, same, "source"},
+        {FCFileUty::COPY_SKIP_EXISTING | FCFileUty::COPY_OVERWRITE, same, "target"},
+        {FCFileUty::COPY_IF_NEWER | FCFileUty::COPY_OVERWRITE, same, "target"},
+        {0, same, "target"},
+        {FCFileUty::COPY_IF_NEWER | FCFileUty::COPY_OVERWRITE, older, "source"},
+        {FCFileUty::COPY_IF_NEWER, older, "source"},
+        // Only the time decides, whatever COPY_OVERWRITE says.
+        {FCFileUty::COPY_IF_NEWER | FCFileUty::COPY_OVERWRITE, newer, "target"},
+        {FCFileUty::COPY_SKIP_EXISTING | FCFileUty::COPY_IF_NEWER, older, "target"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << std::hex << c.flags << std::dec << ", age " << c.targetAge);
         writeBytes(source, "source");
         writeBytes(target, "target");
-        // Give both the same last-write time.
+        // Set the target's last-write time from the source's.
         HANDLE s = CreateFileA(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
         HANDLE t = CreateFileA(target.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         FILETIME time;
         GetFileTime(s, nullptr, nullptr, &time);
+        ULARGE_INTEGER ticks{{time.dwLowDateTime, time.dwHighDateTime}};
+        ticks.QuadPart += c.targetAge * 10000000;  // 100 ns units
+        time.dwLowDateTime = ticks.LowPart;
+        time.dwHighDateTime = ticks.HighPart;
         SetFileTime(t, nullptr, nullptr, &time);
         CloseHandle(s);
         CloseHandle(t);
-        EXPECT_TRUE(FCFileUty::copy(target.c_str(), source.c_str(), c.flags)) << c.flags;
-        EXPECT_EQ(readBytes(target), c.after) << c.flags;
+        EXPECT_TRUE(FCFileUty::copy(target.c_str(), source.c_str(), c.flags));
+        EXPECT_EQ(readBytes(target), c.after);
     }
 }
 
