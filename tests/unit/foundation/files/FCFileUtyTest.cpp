@@ -1,5 +1,6 @@
+#include "ExpectedTexts.h"
+
 #include "foundation/files/FCFileUty.h"
-#include "foundation/files/FileUtyTexts.h"
 
 #include "tests/support/ScriptedUser.h"
 #include "tests/support/TestFiles.h"
@@ -8,9 +9,14 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace {
+
+const char kCopyCaption[] = "FCFileUty - copy";
+const char kRemoveCaption[] = "FCFileUty - remove";
 
 bool existsPath(const std::string& path)
 {
@@ -33,9 +39,9 @@ TEST(FCFileUtyRemove, YesToForceOneReadOnlyItemForcesTheRest)
     makeReadOnly(tree + "b.txt");
     ScriptedUser user;
     // Whichever file comes first asks; the other one is forced silently.
-    user.expectDialog(texts::kCaptionUtyRemove, IDYES, [](HWND box) {
+    user.expectDialog(kRemoveCaption, IDYES, [](HWND box) {
         std::string text = boxText(box);
-        EXPECT_NE(text.find(texts::kRemoveReadOnly), std::string::npos) << printable(text);
+        EXPECT_NE(text.find(expected::kUtyRemoveReadOnly), std::string::npos) << printable(text);
     });
     EXPECT_TRUE(FCFileUty::remove(tree.c_str(), 0));
     EXPECT_FALSE(existsPath(tree));
@@ -48,11 +54,107 @@ TEST(FCFileUtyRemove, NoToForceThenNoToStopingGivesUpTheItem)
     writeBytes(file, "k");
     makeReadOnly(file);
     ScriptedUser user;
-    user.expectBox(texts::kCaptionUtyRemove, file + texts::kRemoveReadOnly, IDNO);
-    user.expectBox(texts::kCaptionUtyRemove, texts::kRemoveStopAsking, IDNO);
+    user.expectBox(kRemoveCaption, file + expected::kUtyRemoveReadOnly, IDNO);
+    user.expectBox(kRemoveCaption, expected::kUtyRemoveStopAsking, IDNO);
     int force = 0;
     EXPECT_EQ(FCFileUty::removeEntry(file.c_str(), &force, nullptr, nullptr, 0), 2);
     EXPECT_TRUE(existsPath(file));
+    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// Each failure of a removal as the default handler meets it: the box the
+// user sees, the buttons it offers, the answer, and what the removal
+// returns.  3 stops the whole removal, so no box follows for the folder
+// around the item.
+TEST(FCFileUtyRemove, EachFailureAsksAndEndsAsAnswered)
+{
+    TempFolder folder("bw-uty-failures");
+    std::string missing = folder / "missing.txt";
+    std::string noFolder = folder / "no-folder\\x.txt";
+    // A folder named without its final "\\" is removed as a file.
+    std::string folderAsFile = folder / "a-folder";
+    CreateDirectoryA(folderAsFile.c_str(), nullptr);
+    std::string badName = folder / "what?.txt";
+    std::string notEmpty = folder / "not-empty\\";
+    CreateDirectoryA(notEmpty.c_str(), nullptr);
+    CreateDirectoryA((notEmpty + "sub").c_str(), nullptr);
+    writeBytes(notEmpty + "sub\\.keep", "x");
+    std::string readOnly = folder / "read-only\\";
+    CreateDirectoryA(readOnly.c_str(), nullptr);
+    writeBytes(readOnly + "ro.txt", "r");
+    makeReadOnly(readOnly + "ro.txt");
+
+    const std::vector<int> ok{IDOK};
+    const std::vector<int> yesNo{IDYES, IDNO};
+    struct Box {
+        std::string text;
+        std::vector<int> buttons;
+        int press;
+    };
+    struct Case {
+        std::string path;
+        int force;
+        std::vector<Box> boxes;
+    } cases[] = {
+        {missing, 0, {{missing + expected::kUtyRemoveNotFound + "error code: 2", ok, IDOK}}},
+        {noFolder, 1, {{noFolder + expected::kUtyRemoveNotFound + "error code: 3", ok, IDOK}}},
+        {folderAsFile, 1, {{folderAsFile + expected::kUtyRemoveAccessDenied, ok, IDOK}}},
+        // Not forced, but not read-only either: nothing to force.
+        {folderAsFile, 0, {{folderAsFile + expected::kUtyRemoveAccessDenied, ok, IDOK}}},
+        {badName, 1, {{badName + expected::kUtyRemoveFailed + "error code: 123", ok, IDOK}}},
+        {notEmpty, 1, {{notEmpty + "sub\\" + expected::kUtyRemoveNotEmpty, yesNo, IDYES}}},
+        {readOnly, 0,
+         {{readOnly + "ro.txt" + expected::kUtyRemoveReadOnly, yesNo, IDNO},
+          {expected::kUtyRemoveStopAsking, yesNo, IDYES}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        ScriptedUser user;
+        for (const Box& box : c.boxes) {
+            user.expectBox(kRemoveCaption, box.text, box.press, [&box](HWND window) {
+                EXPECT_EQ(buttonsOf(window), box.buttons);
+            });
+        }
+        int force = c.force;
+        EXPECT_EQ(FCFileUty::removeEntry(c.path.c_str(), &force, nullptr, nullptr, 0),
+                  FCFileUty::kAborted);
+    }
+    EXPECT_TRUE(existsPath(folderAsFile));
+    EXPECT_TRUE(existsPath(notEmpty + "sub\\.keep"));
+    EXPECT_TRUE(existsPath(readOnly + "ro.txt"));
+    SetFileAttributesA((readOnly + "ro.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// The handler on its own, for what a local disk does not give: the network
+// forms of "not found", and a read-only item that could not be removed
+// although the removal was already forced (asking to force it again would
+// go round in circles).
+TEST(FCFileUtyRemove, TheDefaultHandlerForNetworkPathsAndForcedItems)
+{
+    TempFolder folder("bw-uty-handler");
+    std::string file = folder / "ro.txt";
+    writeBytes(file, "r");
+    makeReadOnly(file);
+    struct Case {
+        std::uint32_t flags;
+        DWORD error;
+        std::string path;
+        std::string text;
+    } cases[] = {
+        {0x101, ERROR_BAD_NETPATH, "\\\\server\\share\\a.txt",
+         std::string("\\\\server\\share\\a.txt") + expected::kUtyRemoveNotFound + "error code: 53"},
+        {0x201, ERROR_BAD_NET_NAME, "\\\\server\\gone\\",
+         std::string("\\\\server\\gone\\") + expected::kUtyRemoveNotFound + "error code: 67"},
+        {0x10101, ERROR_ACCESS_DENIED, file, file + expected::kUtyRemoveAccessDenied},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        ScriptedUser user;
+        user.expectBox(kRemoveCaption, c.text, IDOK);
+        DWORD error = c.error;
+        EXPECT_EQ(FCFileUty::defaultRemoveHandler(c.flags, &error, c.path.c_str(), 0, 0),
+                  FCFileUty::kAborted);
+    }
     SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
@@ -64,7 +166,7 @@ TEST(FCFileUtyRemove, AFolderWithAHiddenDotEntryIsNotEmpty)
     writeBytes(tree + ".keep", "x");
     writeBytes(tree + "gone.txt", "x");
     ScriptedUser user;
-    user.expectBox(texts::kCaptionUtyRemove, tree + texts::kRemoveNotEmpty, IDNO);
+    user.expectBox(kRemoveCaption, tree + expected::kUtyRemoveNotEmpty, IDNO);
     EXPECT_FALSE(FCFileUty::remove(tree.c_str(), 1));
     EXPECT_TRUE(existsPath(tree + ".keep"));
     EXPECT_FALSE(existsPath(tree + "gone.txt"));
@@ -78,7 +180,7 @@ TEST(FCFileUtyRemove, AFileInUseAsksRetryUntilItIsFree)
     HANDLE held = holdWithoutSharing(file);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     ScriptedUser user;
-    user.expectBox(texts::kCaptionUtyRemove, file + texts::kRemoveInUse, IDRETRY,
+    user.expectBox(kRemoveCaption, file + expected::kUtyRemoveInUse, IDRETRY,
                    [&held](HWND) { CloseHandle(held); });
     EXPECT_TRUE(FCFileUty::remove(file.c_str(), 1));
     EXPECT_FALSE(existsPath(file));
@@ -101,28 +203,43 @@ TEST(FCFileUtyCopy, OverwritePolicies)
     TempFolder folder("bw-uty-policy");
     std::string source = folder / "src.txt";
     std::string target = folder / "dst.txt";
+    // The target's last-write time against the source's, in seconds.
+    const std::int64_t older = -3600;
+    const std::int64_t same = 0;
+    const std::int64_t newer = 3600;
     struct Case {
         std::uint32_t flags;
+        std::int64_t targetAge;
         const char* after;
     } cases[] = {
-        {FCFileUty::COPY_OVERWRITE, "source"},
-        {FCFileUty::COPY_SKIP_EXISTING | FCFileUty::COPY_OVERWRITE, "target"},
-        {FCFileUty::COPY_IF_NEWER | FCFileUty::COPY_OVERWRITE, "target"},  // same time
-        {0, "target"},
+        {FCFileUty::COPY_OVERWRITE, same, "source"},
+        {FCFileUty::COPY_SKIP_EXISTING | FCFileUty::COPY_OVERWRITE, same, "target"},
+        {FCFileUty::COPY_IF_NEWER | FCFileUty::COPY_OVERWRITE, same, "target"},
+        {0, same, "target"},
+        {FCFileUty::COPY_IF_NEWER | FCFileUty::COPY_OVERWRITE, older, "source"},
+        {FCFileUty::COPY_IF_NEWER, older, "source"},
+        // Only the time decides, whatever COPY_OVERWRITE says.
+        {FCFileUty::COPY_IF_NEWER | FCFileUty::COPY_OVERWRITE, newer, "target"},
+        {FCFileUty::COPY_SKIP_EXISTING | FCFileUty::COPY_IF_NEWER, older, "target"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << std::hex << c.flags << std::dec << ", age " << c.targetAge);
         writeBytes(source, "source");
         writeBytes(target, "target");
-        // Give both the same last-write time.
+        // Set the target's last-write time from the source's.
         HANDLE s = CreateFileA(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
         HANDLE t = CreateFileA(target.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         FILETIME time;
         GetFileTime(s, nullptr, nullptr, &time);
+        ULARGE_INTEGER ticks{{time.dwLowDateTime, time.dwHighDateTime}};
+        ticks.QuadPart += c.targetAge * 10000000;  // 100 ns units
+        time.dwLowDateTime = ticks.LowPart;
+        time.dwHighDateTime = ticks.HighPart;
         SetFileTime(t, nullptr, nullptr, &time);
         CloseHandle(s);
         CloseHandle(t);
-        EXPECT_TRUE(FCFileUty::copy(target.c_str(), source.c_str(), c.flags)) << c.flags;
-        EXPECT_EQ(readBytes(target), c.after) << c.flags;
+        EXPECT_TRUE(FCFileUty::copy(target.c_str(), source.c_str(), c.flags));
+        EXPECT_EQ(readBytes(target), c.after);
     }
 }
 
@@ -145,7 +262,7 @@ TEST(FCFileUtyCopy, AReplacementThatCannotBeWrittenFailsAndKeepsTheOldFile)
     HANDLE held = holdWithoutSharing(target);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     ScriptedUser user;
-    user.expectBox(texts::kCaptionUtyRemove, target + texts::kRemoveInUse, IDCANCEL);
+    user.expectBox(kRemoveCaption, target + expected::kUtyRemoveInUse, IDCANCEL);
     EXPECT_FALSE(FCFileUty::copy(target.c_str(), (folder / "new.dll").c_str(), FCFileUty::COPY_OVERWRITE));
     CloseHandle(held);
     EXPECT_EQ(readBytes(target), "old");
@@ -202,8 +319,8 @@ TEST(FCFileUtyCopy, ALockedSourceAsksUntilItIsReleased)
     HANDLE held = CreateFileA(source.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     ScriptedUser user;
-    user.expectBox(texts::kCaptionUtyCopy, source + texts::kCopySourceLocked, IDRETRY);
-    user.expectBox(texts::kCaptionUtyCopy, source + texts::kCopySourceLocked, IDRETRY,
+    user.expectBox(kCopyCaption, source + expected::kUtyCopySourceLocked, IDRETRY);
+    user.expectBox(kCopyCaption, source + expected::kUtyCopySourceLocked, IDRETRY,
                    [&held](HWND) { CloseHandle(held); });
     EXPECT_TRUE(FCFileUty::copy((folder / "copy.dll").c_str(), source.c_str(), FCFileUty::COPY_OVERWRITE));
     EXPECT_EQ(readBytes(folder / "copy.dll"), "data");

@@ -1,0 +1,2 @@
+@echo off
+>"%~dp0..\..\install\args.txt" echo %*
