@@ -17,7 +17,7 @@ namespace {
 // How the command section ended, for the end texts.
 enum class SectionEnd {
     NotRun,    // the command mode runs no format
-    Failed,    // failed copies, or an empty command list
+    Failed,    // failed copies or records, or an empty command list
     GivenUp,   // Cancel in a file's Retry/Cancel box
     Stopped,   // the user chose not to go on after a program failed to start
     Finished,  // every command ran, or an "end" record stopped the run
@@ -57,33 +57,43 @@ SectionEnd runCopyList(CommandSectionReader& section, RunSettings& settings,
 
 // Carries out records in order until the first "end" record whose
 // condition holds (endMessage is then that record's message), or until the
-// user declines to go on after a program could not be started.
+// user declines to go on after a program could not be started.  Records
+// that could not change the install folder as they ask are counted in
+// failures; the later records still run.
 SectionEnd runRecords(FCXList<CMD_DATA_>& records, const char* sourceRoot,
-                      const char* installFolder, HWND dialog, FCString& endMessage)
+                      const char* installFolder, HWND dialog, FCString& endMessage,
+                      std::int32_t& failures)
 {
     FCXListIterator<CMD_DATA_> it(records);
     while (CMD_DATA_* record = it.next()) {
         showDescription(*record, sourceRoot, installFolder, dialog);
-        bool ok = applyCommand(*record, sourceRoot, installFolder, nullptr);
-        if (ok && record->type == CMD_END) {
+        CommandResult result = carryOutCommand(*record, sourceRoot, installFolder, nullptr);
+        if (result == CommandResult::WriteFailed)
+            ++failures;
+        if (result == CommandResult::Done && record->type == CMD_END) {
             endMessage = record->param3;
             break;
         }
-        if (!ok && record->type == CMD_RUN && !goOnWithoutProgram(*record, dialog))
+        if (result != CommandResult::Done && record->type == CMD_RUN &&
+            !goOnWithoutProgram(*record, dialog))
             return SectionEnd::Stopped;
     }
     return SectionEnd::Finished;
 }
 
-SectionEnd runCommandList(CommandSectionReader& section, const RunSettings& settings,
+SectionEnd runCommandList(CommandSectionReader& section, RunSettings& settings,
                           const char* sourceRoot, HWND dialog, FCString& endMessage)
 {
     FCXList<CMD_DATA_> records;
     section.readCommandList(records);
     if (records.count() == 0)
         return SectionEnd::Failed;
-    SectionEnd end =
-        runRecords(records, sourceRoot, settings.installFolder.text(), dialog, endMessage);
+    SectionEnd end = runRecords(records, sourceRoot, settings.installFolder.text(), dialog,
+                                endMessage, settings.failureCount);
+    // A file that could not be written outweighs how the run ended: the
+    // product is not updated, and running the update again completes it.
+    if (settings.failureCount > 0)
+        return SectionEnd::Failed;
     endMessage.replace("%1", settings.productName.text());
     return end;
 }

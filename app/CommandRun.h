@@ -30,11 +30,12 @@ void showStatus(HWND dialog, int control, int index, const RunSettings& settings
 // sourceRoot and the targets below settings.installFolder.  While it runs,
 // buttons 1, 2 and 1002 of dialog are disabled and control 1001 shows
 // `running`; afterwards 1001 and 1000 hold the end texts, 1 and 1002 are
-// hidden and 2 reads "終了".  Each failed copy of the copy list adds 1 to
+// hidden and 2 reads "終了".  Each failed copy of the copy list, and each
+// record that could not change the install folder as it asks, adds 1 to
 // settings.failureCount.
 //
 // True when the command section was carried out whole: a format ran, it had
-// something to run, no copy failed, and the user neither gave up in a file's
+// something to run, no copy or record failed, and the user neither gave up in a file's
 // Retry/Cancel box nor chose to stop after a program failed to start.  Only
 // such a run may record the new version.
 bool runCommandSection(HWND dialog, RunSettings& settings, FCString& description,

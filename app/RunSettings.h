@@ -60,6 +60,6 @@ struct RunSettings {
     FCString versionValueName;
     bool headerComplete = false;   // a D line was read
     bool newVersionGiven = false;  // a V line was read
-    std::int32_t failureCount = 0;  // failed copies of the copy-list format
+    std::int32_t failureCount = 0;  // failed copies and records that could not write
     PatchEntryTable patchEntries;  // M
 };

@@ -56,14 +56,19 @@ bool seek(FCFile& file, std::int32_t offset)
     return SetFilePointer(file.handle(), offset, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER;
 }
 
-bool update(const CMD_DATA_& record, const Roots& roots)
+CommandResult doneOrFailed(bool done)
+{
+    return done ? CommandResult::Done : CommandResult::WriteFailed;
+}
+
+CommandResult update(const CMD_DATA_& record, const Roots& roots)
 {
     FCString source = roots.fromSource(record.param1);
     FCString destination = roots.inInstall(record.param2);
     // Without a source the file in place stays where it is: moving it to
     // its backup would leave the product without it.
     if (!FCFile::exists(source.text()))
-        return false;
+        return CommandResult::NotDone;
     if (!record.param3.empty()) {
         FCString pattern =
             mentionsBackup(record.param3) ? expanded(record.param3) : roots.inInstall(record.param3);
@@ -73,103 +78,107 @@ bool update(const CMD_DATA_& record, const Roots& roots)
         makeBackupFolders(backup);
         // Without its backup the installed file is not overwritten.
         if (!moveToBackup(destination, backup))
-            return false;
+            return CommandResult::WriteFailed;
     }
-    return FCFileUty::copy(destination.text(), source.text(), FCFileUty::COPY_OVERWRITE);
+    return doneOrFailed(FCFileUty::copy(destination.text(), source.text(), FCFileUty::COPY_OVERWRITE));
 }
 
-bool remove(const CMD_DATA_& record, const Roots& roots)
+CommandResult remove(const CMD_DATA_& record, const Roots& roots)
 {
     // A delete that names no path would remove the whole product.
     if (record.param1.empty())
-        return false;
+        return CommandResult::NotDone;
     FCString path = roots.inInstall(record.param1);
     bool folder = !FCPathName(path).endsWithoutSeparator();
     if (!record.param2.empty()) {
         FCString backup = backupNameFor(expanded(record.param2));
-        if (folder) {
-            copyFolder(path.text(), backup.text(),
-                       kCopyFolderRecurse | kCopyFolderCreate | FCFileUty::COPY_OVERWRITE);
-            // A folder whose backup could not even be made stays.
-            if (FCFile::exists(path.text()) && !FCFile::exists(backup.text()))
-                return false;
-        } else if (!moveToBackup(path, backup)) {
-            // A file that could not be moved to its backup stays.
-            return false;
-        }
+        // A folder is removed only when its backup holds every one of its
+        // files; a file only when it was moved to its backup.
+        bool backedUp = folder ? copyFolder(path.text(), backup.text(),
+                                            kCopyFolderRecurse | kCopyFolderCreate |
+                                                FCFileUty::COPY_OVERWRITE)
+                               : moveToBackup(path, backup);
+        if (!backedUp && FCFile::exists(path.text()))
+            return CommandResult::WriteFailed;
     }
     if (!FCFile::exists(path.text()))
-        return true;
-    return FCFileUty::remove(path.text(), 1);
+        return CommandResult::Done;
+    return doneOrFailed(FCFileUty::remove(path.text(), 1));
 }
 
-bool makeFolder(const CMD_DATA_& record, const Roots& roots)
+CommandResult makeFolder(const CMD_DATA_& record, const Roots& roots)
 {
     FCFile::createFolders(roots.inInstall(record.param1).text());
-    return true;
+    return CommandResult::Done;
 }
 
-bool makeBackupFolder(const CMD_DATA_& record, const Roots& roots)
+CommandResult makeBackupFolder(const CMD_DATA_& record, const Roots& roots)
 {
     backupFolder() = backupNameFor(roots.inInstall(record.param1));
     FCFile::createFolders(backupFolder().text());
-    return true;
+    return CommandResult::Done;
 }
 
-// Writes the key of fields (section, key, value) into the INI file at path.
-void writeKey(const char* path, const FCString (&fields)[3])
+// Writes the key of fields (section, key, value) into the INI file at path;
+// false when the system could not write it.
+bool writeKey(const char* path, const FCString (&fields)[3])
 {
     IniFile ini;
     ini.bind(path, false);
-    ini.writeText(fields[1].text(), fields[2].text(), fields[0].text());
+    return ini.writeText(fields[1].text(), fields[2].text(), fields[0].text());
 }
 
 // Writes the key through a copy of the file in the current folder, which
-// then replaces the file.  The file is never removed before its edited
-// copy is in place: when the copy cannot go back, the file stays as it was.
-void writeThroughCopy(const FCString& file, const FCString (&fields)[3])
+// then takes the file's place whole (asking, as a replaced file does, when
+// the file is in use).  The file is never removed before its edited copy is
+// in place: when the copy cannot go back, the file stays as it was and the
+// key counts as not written.
+bool writeThroughCopy(const FCString& file, const FCString (&fields)[3])
 {
     // A read-only file's copy is read-only too; the copy must take the key.
     FCFileUty::clearAttributes(kTemporaryIni, FILE_ATTRIBUTE_READONLY);
-    writeKey(kTemporaryIni, fields);
-    if (CopyFileA(kTemporaryIni, file.text(), FALSE) == FALSE &&
-        FCFileUty::clearAttributes(file.text(), FILE_ATTRIBUTE_READONLY))
-        CopyFileA(kTemporaryIni, file.text(), FALSE);
+    bool written = writeKey(kTemporaryIni, fields) &&
+                   FCFileUty::copy(file.text(), kTemporaryIni, FCFileUty::COPY_OVERWRITE);
     FCFileUty::remove(kTemporaryIni, 1);
+    return written;
 }
 
-bool writeIni(const CMD_DATA_& record, const Roots& roots)
+CommandResult writeIni(const CMD_DATA_& record, const Roots& roots)
 {
     FCString file = roots.inInstall(record.param1);
     FCString fields[3];
     splitParameter(record.param2, fields, false, nullptr);
-    if (UxOsVersion().isAtLeast(-1, 0x600) && CopyFileA(file.text(), kTemporaryIni, FALSE) != FALSE)
-        writeThroughCopy(file, fields);
-    else
-        writeKey(file.text(), fields);
-    return true;
+    bool written =
+        UxOsVersion().isAtLeast(-1, 0x600) && CopyFileA(file.text(), kTemporaryIni, FALSE) != FALSE
+            ? writeThroughCopy(file, fields)
+            : writeKey(file.text(), fields);
+    return written ? CommandResult::Done : CommandResult::WriteFailed;
 }
 
-bool copyWithin(const CMD_DATA_& record, const Roots& roots)
+CommandResult copyWithin(const CMD_DATA_& record, const Roots& roots)
 {
     FCString source = roots.inInstall(record.param1);
     FCString destination =
         mentionsBackup(record.param2) ? expanded(record.param2) : roots.inInstall(record.param2);
-    return CopyFileA(source.text(), destination.text(), FALSE) != FALSE;
+    if (!FCFile::exists(source.text()))
+        return CommandResult::NotDone;
+    return doneOrFailed(FCFileUty::copyWhole(destination.text(), source.text()));
 }
 
-bool runProgram(const CMD_DATA_& record, const Roots& roots)
+CommandResult runProgram(const CMD_DATA_& record, const Roots& roots)
 {
     FCString program = roots.fromSource(record.param1);
     HINSTANCE result =
         ShellExecuteA(nullptr, "open", program.text(), record.param2.text(), nullptr, SW_SHOWNORMAL);
-    return reinterpret_cast<INT_PTR>(result) > 32;
+    return reinterpret_cast<INT_PTR>(result) > 32 ? CommandResult::Done : CommandResult::NotDone;
 }
 
-bool rename(const CMD_DATA_& record, const Roots& roots)
+CommandResult rename(const CMD_DATA_& record, const Roots& roots)
 {
-    return FCFileUty::move(roots.inInstall(record.param1).text(), roots.inInstall(record.param2).text(),
-                           true);
+    FCString from = roots.inInstall(record.param1);
+    if (FCFileUty::move(from.text(), roots.inInstall(record.param2).text(), true))
+        return CommandResult::Done;
+    return FCFile::exists(from.text()) ? CommandResult::WriteFailed : CommandResult::NotDone;
 }
 
 // The bytes of a byte patch: bare hexadecimal tokens separated by blanks,
@@ -188,13 +197,13 @@ void fillPatchBytes(const FCString& tokens, unsigned char* bytes, std::int32_t c
     }
 }
 
-bool patchBytes(const CMD_DATA_& record, const Roots& roots)
+CommandResult patchBytes(const CMD_DATA_& record, const Roots& roots)
 {
     FCString path = roots.inInstall(record.param1);
     // Bytes are written only into files: a folder (an empty file parameter
     // names the install folder itself) is passed over rather than prompted for.
     if (!FCFile::isFile(path.text()))
-        return true;
+        return CommandResult::Done;
     FCFile file;
     file.openForWrite(path.text());
     FCString fields[2];
@@ -202,23 +211,23 @@ bool patchBytes(const CMD_DATA_& record, const Roots& roots)
     std::int32_t offset = fields[0].toInt();
     std::int32_t count = fields[1].toInt();
     if (count <= 0)
-        return true;
+        return CommandResult::Done;
     HeapBlock buffer(static_cast<std::size_t>(count));
     if (buffer.data() == nullptr)
-        return true;
+        return CommandResult::Done;
     auto* bytes = reinterpret_cast<unsigned char*>(buffer.data());
     fillPatchBytes(record.param3, bytes, count);
     if (seek(file, offset))
         file.write(bytes, static_cast<std::uint32_t>(count));
-    return true;
+    return CommandResult::Done;
 }
 
-bool copyRange(const CMD_DATA_& record, const Roots& roots)
+CommandResult copyRange(const CMD_DATA_& record, const Roots& roots)
 {
     FCString sourcePath = roots.fromSource(record.param1);
     FCString destinationPath = roots.inInstall(record.param2);
     if (!FCFile::isFile(sourcePath.text()) || !FCFile::isFile(destinationPath.text()))
-        return true;
+        return CommandResult::Done;
     FCString fields[3];
     splitParameter(record.param3, fields, true, " \t");
     std::int32_t sourceOffset = fields[0].toInt();
@@ -233,38 +242,43 @@ bool copyRange(const CMD_DATA_& record, const Roots& roots)
         DWORD size = GetFileSize(source.handle(), nullptr);
         // A negative offset, taken unsigned, lies past the end of the file.
         if (size <= static_cast<DWORD>(sourceOffset))
-            return true;
+            return CommandResult::Done;
         length = size - static_cast<DWORD>(sourceOffset);
     }
     if (seek(destination, destinationOffset) && seek(source, sourceOffset))
         source.copyTo(destination, length, FCFile::kCopyChunkSize);
-    return true;
+    return CommandResult::Done;
 }
 
-// The builder's result is its own: the command always succeeds.
-bool buildArchive(const CMD_DATA_& record, const Roots& roots, HWND owner)
+// An archive that could not be written (or whose building the user
+// cancelled) keeps its old groups, and the record has failed.  Otherwise the
+// builder's result is its own: an index that is not there or settings that
+// build nothing leave the command successful.
+CommandResult buildArchive(const CMD_DATA_& record, const Roots& roots, HWND owner)
 {
     ArchiveSettings settings;
     FCString indexPath;
     readArchiveCommand(record, roots.install.text(), settings, indexPath);
     UxArchiveIdFile archive;
     archive.setProgress(owner, IDD_PROGRESS, IDC_DETAIL, IDC_PROGRESS);
-    if (archive.load(indexPath.text()))
-        archive.build(settings);
-    return true;
+    if (!archive.load(indexPath.text()))
+        return CommandResult::Done;
+    switch (archive.build(settings)) {
+    case UxArchiveIdFile::kNoMemory:
+    case UxArchiveIdFile::kCancelled:
+    case UxArchiveIdFile::kNotWritten:
+        return CommandResult::WriteFailed;
+    default:
+        return CommandResult::Done;
+    }
 }
 
-bool endHolds(const CMD_DATA_& record, const Roots& roots)
+CommandResult endHolds(const CMD_DATA_& record, const Roots& roots)
 {
     bool exists = FCFile::exists(roots.inInstall(record.param2).text());
-    switch (record.param1.toInt()) {
-    case 0:
-        return !exists;
-    case 1:
-        return exists;
-    default:
-        return false;
-    }
+    std::int32_t condition = record.param1.toInt();
+    bool holds = (condition == 0 && !exists) || (condition == 1 && exists);
+    return holds ? CommandResult::Done : CommandResult::NotDone;
 }
 
 }  // namespace
@@ -277,6 +291,12 @@ FCString& backupFolder()
 
 bool applyCommand(const CMD_DATA_& record, const char* sourceRoot, const char* installFolder,
                   HWND owner)
+{
+    return carryOutCommand(record, sourceRoot, installFolder, owner) == CommandResult::Done;
+}
+
+CommandResult carryOutCommand(const CMD_DATA_& record, const char* sourceRoot,
+                              const char* installFolder, HWND owner)
 {
     Roots roots(sourceRoot, installFolder);
     switch (record.type) {
@@ -305,6 +325,6 @@ bool applyCommand(const CMD_DATA_& record, const char* sourceRoot, const char* i
     case CMD_END:
         return endHolds(record, roots);
     default:
-        return true;
+        return CommandResult::Done;
     }
 }

@@ -5,7 +5,7 @@
 #include "foundation/system/FCFileEnumeration.h"
 #include "foundation/system/FCPathName.h"
 
-void copyFolder(const char* source, const char* destination, std::uint32_t options)
+bool copyFolder(const char* source, const char* destination, std::uint32_t options)
 {
     FCPathName pattern(source);
     pattern.addSeparator();
@@ -17,19 +17,21 @@ void copyFolder(const char* source, const char* destination, std::uint32_t optio
     if ((options & kCopyFolderCreate) != 0)
         FCFile::createFolders(target.text());
     if (!FCFile::exists(target.text()))
-        return;
+        return false;
 
+    bool whole = true;
     FCFileEnumeration entries;
     entries.open(patternText.text());
     while (entries.findNext()) {
         FCPathName entry(entries.fullPath());
         if (entry.endsWithoutSeparator()) {
-            FCFileUty::copy(target.text(), entry.text(), options & kCopyFolderFileFlags);
+            whole = FCFileUty::copy(target.text(), entry.text(), options & kCopyFolderFileFlags) && whole;
         } else if ((options & kCopyFolderRecurse) != 0) {
             FCString subfolder(target.text());
             subfolder.append(entry.lastName().text());
-            copyFolder(entry.text(), subfolder.text(), options);
+            whole = copyFolder(entry.text(), subfolder.text(), options) && whole;
         }
     }
     entries.close();
+    return whole;
 }

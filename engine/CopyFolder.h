@@ -14,5 +14,7 @@ inline constexpr std::uint32_t kCopyFolderFileFlags = 0xFF0000;  // FCFileUty::c
 // the same name.  Entries whose names begin with "." are not copied.
 // Nothing is copied when the destination does not exist (after its
 // creation, with kCopyFolderCreate).  Relative folders count from the
-// current folder.
-void copyFolder(const char* source, const char* destination, std::uint32_t options);
+// current folder.  True when every file was copied; false when the
+// destination could not be made or a file could not be copied (the others
+// still are).
+bool copyFolder(const char* source, const char* destination, std::uint32_t options);

@@ -5,6 +5,7 @@
 
 #include "app/resources/resource.h"
 #include "foundation/files/FCFile.h"
+#include "foundation/files/FCFileUty.h"
 
 bool applyCopyLine(const CopyListLine& line, const char* sourceRoot, const char* installFolder,
                    HWND dialog)
@@ -19,5 +20,7 @@ bool applyCopyLine(const CopyListLine& line, const char* sourceRoot, const char*
                   moveToBackup(destination,
                                backupNameFor(joinedPath(installFolder, line.backupPattern))));
     SetDlgItemTextA(dialog, IDC_DETAIL, destination.text());
-    return ready && CopyFileA(source.text(), destination.text(), FALSE) != FALSE;
+    // Whole or not at all: a copy that fails halfway leaves no part of the
+    // file at the destination.
+    return ready && FCFileUty::copyWhole(destination.text(), source.text());
 }

@@ -5,6 +5,7 @@
 #include "foundation/dialogs/UxProgressDialog.h"
 #include "foundation/files/FCFileUty.h"
 #include "foundation/files/HeapBlock.h"
+#include "foundation/files/PartFile.h"
 #include "foundation/system/FCFileEnumeration.h"
 #include "foundation/system/FCHeap.h"
 #include "foundation/system/FCPathName.h"
@@ -20,8 +21,6 @@ namespace {
 // The piece in which files are read and written, and the one buffer of a
 // build.
 const std::uint32_t kCopyChunk = 0x400000;
-// Behind the group file's name while its new contents are written.
-const char kPartSuffix[] = ".tmp";
 // The largest index that is read: its bytes are read into one block.
 const std::uint64_t kLargestIndex = 0xFFFFFFFFu;
 
@@ -67,54 +66,6 @@ bool appendFile(const FCString& path, std::uint32_t size, FCFile& target, char* 
     }
     return true;
 }
-
-// The group's new file.  It is written beside the old one, under the old
-// name with kPartSuffix, and takes the old file's place only once it is
-// complete; a build that stops before (cancelled, or left by an exception)
-// removes it, and the old file stays as it was.
-class GroupFileWriter {
-public:
-    explicit GroupFileWriter(const FCString& groupPath) : groupPath_(groupPath), partPath_(groupPath)
-    {
-        partPath_.append(kPartSuffix);
-        // What a build that never ended left behind goes first, so that the
-        // file is made new rather than cut back: file systems that guard a
-        // file rewritten from nothing write it out whole when it is closed,
-        // which made the build wait for the disk.
-        if (FCFile::isFile(partPath_.text()))
-            FCFileUty::remove(partPath_.text(), 1);
-        file_.openForUpdate(partPath_.text());
-    }
-    GroupFileWriter(const GroupFileWriter&) = delete;
-    GroupFileWriter& operator=(const GroupFileWriter&) = delete;
-    ~GroupFileWriter()
-    {
-        file_.close();
-        if (!placed_ && FCFile::isFile(partPath_.text()))
-            FCFileUty::remove(partPath_.text(), 1);
-    }
-
-    FCFile& file() { return file_; }
-
-    // Puts the new file in the old one's place; false when the old file
-    // would not give way (another program holds it, say).
-    bool place()
-    {
-        file_.close();
-        placed_ = FCFileUty::move(partPath_.text(), groupPath_.text(), true) ||
-                  // A read-only group file refuses to be replaced, as it
-                  // refuses to be removed.
-                  (FCFileUty::clearAttributes(groupPath_.text(), FILE_ATTRIBUTE_READONLY) &&
-                   FCFileUty::move(partPath_.text(), groupPath_.text(), true));
-        return placed_;
-    }
-
-private:
-    FCString groupPath_;
-    FCString partPath_;
-    FCFile file_;
-    bool placed_ = false;
-};
 
 // Points settings.progress at a stage's dialog for as long as the stage
 // lasts.
@@ -233,13 +184,13 @@ bool UxArchiveIdFileTable::setEntry(std::int32_t id, std::uint32_t offset, std::
     return true;
 }
 
-void UxArchiveIdFileTable::write(FCFile& file) const
+bool UxArchiveIdFileTable::write(FCFile& file) const
 {
     unsigned char header[archiveindex::kTableHeaderBytes];
     archiveindex::putTableHeader(header, group_, ids_.first, count_);
-    file.writeAll(header, sizeof header);
-    if (count_ > 0)
-        file.writeAll(entries_, static_cast<std::uint32_t>(count_) * archiveindex::kEntryBytes);
+    return file.writeAll(header, sizeof header) &&
+           (count_ == 0 ||
+            file.writeAll(entries_, static_cast<std::uint32_t>(count_) * archiveindex::kEntryBytes));
 }
 
 // ---------------------------------------------------------------------------
@@ -321,13 +272,25 @@ int UxArchiveIdFile::build(ArchiveSettings& settings)
     // trace.
     if (!FCFile::isFolder(output.text()) && !FCFile::createFolders(output.text()))
         return kNoOutputFolder;
-    int written = writeGroup(output, files, *table, buffer.data(), settings);
+    // The new group file and the new index are written whole beside the old
+    // ones and take their places together, last: a build that stops before
+    // (cancelled, out of room, Cancel in a file's box) leaves the archive as
+    // it was.
+    FCString groupPath(output);
+    archiveindex::groupFileName(groupPath, settings.resourceKind, settings.groupNumber);
+    PartFile group(groupPath.text());
+    int written = writeGroup(files, *table, buffer.data(), settings, group.file());
     if (written != kBuilt)
         return written;
 
     removeGroup(settings.groupNumber);
     tables_.addLast(table.release(), true);
-    save(output.text());
+    PartFile index(indexPath(output.text()).text());
+    // Both old files must be free before either is replaced: an index held
+    // by another program must not stay behind a group file that changed.
+    if (!writeIndex(index.file()) || !group.mayPlace() || !index.mayPlace() || !group.place() ||
+        !index.place())
+        return kNotWritten;
     reportDuplicates(duplicates);
     return kBuilt;
 }
@@ -397,17 +360,13 @@ void UxArchiveIdFile::gather(const FCString& folder, ArchiveFileMap& files,
     }
 }
 
-int UxArchiveIdFile::writeGroup(const FCString& output, const ArchiveFileMap& files,
-                                UxArchiveIdFileTable& table, char* buffer,
-                                const ArchiveSettings& settings) const
+int UxArchiveIdFile::writeGroup(const ArchiveFileMap& files, UxArchiveIdFileTable& table,
+                                char* buffer, const ArchiveSettings& settings, FCFile& group) const
 {
     bool allowCancel = (settings.options & ArchiveSettings::kCannotCancel) == 0;
     std::unique_ptr<UxProgressDialog> dialog = openDialog(
         texts::kArchiveWriteTitle, texts::kArchiveWriteText, static_cast<std::int32_t>(files.size()),
         allowCancel);
-    FCString groupPath(output);
-    archiveindex::groupFileName(groupPath, settings.resourceKind, settings.groupNumber);
-    GroupFileWriter writer(groupPath);
     std::uint32_t offset = 0;
     for (const auto& [id, file] : files) {
         if (dialog != nullptr)
@@ -417,7 +376,7 @@ int UxArchiveIdFile::writeGroup(const FCString& output, const ArchiveFileMap& fi
         // not be found again, so such a file is left out like a large one.
         if (size <= std::numeric_limits<std::uint32_t>::max() - offset) {
             std::uint32_t copied = 0;
-            if (!appendFile(file.text, size, writer.file(), buffer, copied))
+            if (!appendFile(file.text, size, group, buffer, copied))
                 return kNotWritten;
             table.setEntry(id, offset, copied);
             offset += copied;
@@ -429,24 +388,32 @@ int UxArchiveIdFile::writeGroup(const FCString& output, const ArchiveFileMap& fi
                 return kCancelled;
         }
     }
-    return writer.place() ? kBuilt : kNotWritten;
+    return kBuilt;
 }
 
-void UxArchiveIdFile::save(const char* folder)
+FCString UxArchiveIdFile::indexPath(const char* folder) const
 {
     FCString path = withSeparator(FCString(folder));
     archiveindex::groupFileName(path, header_.resourceKind, 0);
-    FCFile file;
-    file.openForUpdate(path.text());
+    return path;
+}
+
+bool UxArchiveIdFile::writeIndex(FCFile& file)
+{
     unsigned char header[archiveindex::kHeaderBytes];
     archiveindex::putHeader(header, header_, tables_.count());
-    file.writeAll(header, sizeof header);
+    bool written = file.writeAll(header, sizeof header);
     FCXListIterator<UxArchiveIdFileTable> it(tables_);
     while (UxArchiveIdFileTable* table = it.next())
-        table->write(file);
-    // The index ends with its last table: the bytes of an earlier, longer
-    // index would otherwise stay behind it.
-    SetEndOfFile(file.handle());
+        written = table->write(file) && written;
+    return written;
+}
+
+bool UxArchiveIdFile::save(const char* folder)
+{
+    // Whole or not at all, as the build puts it in place.
+    PartFile file(indexPath(folder).text());
+    return writeIndex(file.file()) && file.place();
 }
 
 void UxArchiveIdFile::removeGroup(std::int32_t group)

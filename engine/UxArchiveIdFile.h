@@ -49,8 +49,9 @@ public:
     bool read(const archiveindex::TableView& view);
     // False when id lies outside the table's range.
     bool setEntry(std::int32_t id, std::uint32_t offset, std::uint32_t size);
-    // Writes the table in the index layout at the file's position.
-    void write(FCFile& file) const;
+    // Writes the table in the index layout at the file's position; false
+    // when not every byte was written.
+    bool write(FCFile& file) const;
 
     std::int32_t group() const { return group_; }
 
@@ -90,8 +91,10 @@ public:
     bool load(const char* indexPath);
     // Builds settings.groupNumber; kBuilt or one of the other results.
     int build(ArchiveSettings& settings);
-    // Writes the index file into folder; the file ends with the last table.
-    void save(const char* folder);
+    // Writes the index file into folder, whole beside the old one first; the
+    // file ends with the last table.  False, with the old index as it was,
+    // when it could not be written or put in place.
+    bool save(const char* folder);
     // Adds the numbered files of folder (and, with the option, of its
     // subfolders first) to files; a file whose id is there already goes to
     // duplicates.
@@ -114,8 +117,12 @@ private:
     int checkFolders(FCString& input, FCString& output, const ArchiveSettings& settings) const;
     void gatherWithProgress(const FCString& input, ArchiveFileMap& files,
                             FCNList<UxPairIntString>& duplicates, ArchiveSettings& settings) const;
-    int writeGroup(const FCString& output, const ArchiveFileMap& files, UxArchiveIdFileTable& table,
-                   char* buffer, const ArchiveSettings& settings) const;
+    // Writes the group's data into group (its part file), filling table.
+    int writeGroup(const ArchiveFileMap& files, UxArchiveIdFileTable& table, char* buffer,
+                   const ArchiveSettings& settings, FCFile& group) const;
+    // The index file of folder, and its bytes written into file.
+    FCString indexPath(const char* folder) const;
+    bool writeIndex(FCFile& file);
 
     archiveindex::Header header_;
     FCXList<UxArchiveIdFileTable> tables_;

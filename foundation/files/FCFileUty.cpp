@@ -13,6 +13,9 @@ namespace {
 
 const UINT kBoxFlags = MB_TASKMODAL | MB_SETFOREGROUND;
 
+// Appended to a file's name for the file its new bytes are written to.
+const char kPartSuffix[] = ".bwpart";
+
 bool isFolderPath(const FCPathName& path)
 {
     return !path.endsWithoutSeparator();
@@ -35,36 +38,11 @@ void reportCannotCreate(const char* folder)
     ask(joined(folder, texts::kCopyCannotCreate), texts::kCaptionUtyCopy, MB_OK);
 }
 
-// The identity of an existing file, as the file system knows it.
-bool fileIdentity(const char* path, BY_HANDLE_FILE_INFORMATION& info)
-{
-    HANDLE file = CreateFileA(path, FILE_READ_ATTRIBUTES,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    bool ok = GetFileInformationByHandle(file, &info) != FALSE;
-    CloseHandle(file);
-    return ok;
-}
-
 FCString lowerCase(const char* text)
 {
     FCString lower(text);
     lower.convert(LCMAP_LOWERCASE);
     return lower;
-}
-
-// True when both paths name one file, however they are spelled.
-bool sameFile(const char* a, const char* b)
-{
-    BY_HANDLE_FILE_INFORMATION first;
-    BY_HANDLE_FILE_INFORMATION second;
-    if (fileIdentity(a, first) && fileIdentity(b, second))
-        return first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
-               first.nFileIndexHigh == second.nFileIndexHigh &&
-               first.nFileIndexLow == second.nFileIndexLow;
-    return lowerCase(a).equals(lowerCase(b));
 }
 
 int finish(FCFileUty::Progress progress, int result)
@@ -109,21 +87,64 @@ bool exists(const FCPathName& path)
            GetLastError() == ERROR_ACCESS_DENIED;
 }
 
-// Puts the source's bytes over an existing destination: in place first, so
-// that a copy that cannot be made leaves the old file where it was.  A file
-// that refuses to be written (read-only, in use) goes through the remove
-// handler and the copy is made anew.
-int replaceFile(const FCPathName& destination, const FCPathName& source, std::intptr_t extra)
+// Acts on a failed delete of one item until it is removed, given up, or the
+// whole removal is aborted.
+template <typename Delete>
+int removeItem(const FCPathName& path, bool folder, int* force, FCFileUty::RemoveHandler handler,
+               std::intptr_t value, Delete deleteItem)
 {
-    if (CopyFileA(source.text(), destination.text(), FALSE))
-        return FCFileUty::kDone;
-    // A file copied over itself (spelled another way) refuses, and stays.
-    if (sameFile(destination.text(), source.text()))
-        return FCFileUty::kDone;
-    int force = 1;
-    FCFileUty::removeEntry(destination.text(), &force, nullptr, nullptr, extra);
-    return CopyFileA(source.text(), destination.text(), TRUE) ? FCFileUty::kDone
-                                                              : FCFileUty::kFailed;
+    for (;;) {
+        if (*force != 0)
+            FCFileUty::clearAttributes(path.text(), FILE_ATTRIBUTE_READONLY);
+        if (deleteItem(path.text()))
+            return FCFileUty::kDone;
+        DWORD error = GetLastError();
+        std::uint32_t flags = (folder ? 0x201u : 0x101u) | (*force != 0 ? 0x10000u : 0u);
+        int answer = handler(flags, &error, path.text(), 0, value);
+        if (answer == FCFileUty::kForceAndRetry) {
+            *force = 1;
+            continue;
+        }
+        if (answer != FCFileUty::kRetry)
+            return answer;
+    }
+}
+
+// Moves part over path.  When the system refuses, the last error
+// says why as a removal of path would: a file that another program holds
+// gives ERROR_SHARING_VIOLATION, although the move itself reports only that
+// access was denied.
+bool moveOver(const char* part, const char* path)
+{
+    if (MoveFileExA(part, path, MOVEFILE_REPLACE_EXISTING) != FALSE)
+        return true;
+    DWORD refusal = GetLastError();
+    if (refusal == ERROR_ACCESS_DENIED) {
+        HANDLE file = CreateFileA(path, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (file != INVALID_HANDLE_VALUE)
+            CloseHandle(file);
+        else if (GetLastError() == ERROR_SHARING_VIOLATION)
+            refusal = ERROR_SHARING_VIOLATION;
+    }
+    SetLastError(refusal);
+    return false;
+}
+
+// Copies source to destination so that destination holds its old bytes or
+// the whole new ones at every moment: the bytes go to a part file beside
+// it, which takes its place only when whole.  A destination that refuses to
+// be replaced (read-only, in use) goes through the remove handler, as its
+// removal would, and is tried again; given up on, it keeps its old bytes.
+int copyIntoPlace(const FCPathName& destination, const FCPathName& source, std::intptr_t extra)
+{
+    FCString part = FCFileUty::partNameOf(destination.text());
+    if (CopyFileA(source.text(), part.text(), FALSE) == FALSE) {
+        DeleteFileA(part.text());
+        return FCFileUty::kFailed;
+    }
+    return FCFileUty::putInPlace(part.text(), destination.text(), extra) ? FCFileUty::kDone
+                                                                       : FCFileUty::kFailed;
 }
 
 int copyFile(const char* sourceText, std::uint32_t sourceStatus, const FCPathName& destination,
@@ -150,8 +171,9 @@ int copyFile(const char* sourceText, std::uint32_t sourceStatus, const FCPathNam
                        ((*flags & FCFileUty::COPY_IF_NEWER) != 0
                             ? FCFileUty::isOlder(destination.text(), source.text())
                             : (*flags & FCFileUty::COPY_OVERWRITE) != 0);
-        // A file that is kept counts as done.
-        return replace ? replaceFile(destination, source, extra) : FCFileUty::kDone;
+        // A file that is kept counts as done.  One copied over itself
+        // (spelled another way, or through a hard link) gets its own bytes.
+        return replace ? copyIntoPlace(destination, source, extra) : FCFileUty::kDone;
     }
     FCString folder;
     destination.folderPart(folder, true);
@@ -161,8 +183,7 @@ int copyFile(const char* sourceText, std::uint32_t sourceStatus, const FCPathNam
         reportCannotCreate(folder.text());
         return FCFileUty::kAborted;
     }
-    return CopyFileA(source.text(), destination.text(), TRUE) ? FCFileUty::kDone
-                                                              : FCFileUty::kFailed;
+    return copyIntoPlace(destination, source, extra);
 }
 
 }  // namespace
@@ -193,33 +214,6 @@ int FCFileUty::copyEntry(const char* destination, const char* source, const std:
                      : copyFile(source, sourceStatus, to, from, flags, progress, value, extra);
     return finish(progress, result);
 }
-
-namespace {
-
-// Acts on a failed delete of one item until it is removed, given up, or the
-// whole removal is aborted.
-template <typename Delete>
-int removeItem(const FCPathName& path, bool folder, int* force, FCFileUty::RemoveHandler handler,
-               std::intptr_t value, Delete deleteItem)
-{
-    for (;;) {
-        if (*force != 0)
-            FCFileUty::clearAttributes(path.text(), FILE_ATTRIBUTE_READONLY);
-        if (deleteItem(path.text()))
-            return FCFileUty::kDone;
-        DWORD error = GetLastError();
-        std::uint32_t flags = (folder ? 0x201u : 0x101u) | (*force != 0 ? 0x10000u : 0u);
-        int answer = handler(flags, &error, path.text(), 0, value);
-        if (answer == FCFileUty::kForceAndRetry) {
-            *force = 1;
-            continue;
-        }
-        if (answer != FCFileUty::kRetry)
-            return answer;
-    }
-}
-
-}  // namespace
 
 bool FCFileUty::remove(const char* path, int force, Progress progress, RemoveHandler handler,
                        std::intptr_t value)
@@ -290,6 +284,47 @@ int FCFileUty::defaultRemoveHandler(std::uint32_t flags, DWORD* error, const cha
         withCode(texts::kRemoveFailed);
         return kAborted;
     }
+}
+
+FCString FCFileUty::partNameOf(const char* path)
+{
+    return joined(path, kPartSuffix);
+}
+
+bool FCFileUty::copyWhole(const char* destination, const char* source)
+{
+    FCString part = partNameOf(destination);
+    if (CopyFileA(source, part.text(), FALSE) != FALSE && moveOver(part.text(), destination))
+        return true;
+    DeleteFileA(part.text());
+    return false;
+}
+
+bool FCFileUty::mayReplace(const char* destination, std::intptr_t value)
+{
+    FCPathName path(destination);
+    if (!exists(path))
+        return true;
+    int force = 1;
+    return removeItem(path, false, &force, defaultRemoveHandler, value, [](const char* target) {
+               HANDLE file = CreateFileA(target, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+               if (file == INVALID_HANDLE_VALUE)
+                   return false;
+               CloseHandle(file);
+               return true;
+           }) == kDone;
+}
+
+bool FCFileUty::putInPlace(const char* part, const char* destination, std::intptr_t value)
+{
+    FCPathName path(destination);
+    int force = 1;
+    if (removeItem(path, false, &force, defaultRemoveHandler, value,
+                   [part](const char* target) { return moveOver(part, target); }) == kDone)
+        return true;
+    DeleteFileA(part);
+    return false;
 }
 
 bool FCFileUty::move(const char* from, const char* to, bool replace)

@@ -55,6 +55,25 @@ public:
     static int defaultRemoveHandler(std::uint32_t flags, DWORD* error, const char* path, int reserved,
                                     std::intptr_t value);
 
+    // The name beside path under which a file's new bytes are written
+    // before they take its place.
+    static FCString partNameOf(const char* path);
+    // Copies source over destination as CopyFileA does, without a prompt,
+    // but never leaves part of a file at destination: the bytes go to the
+    // part file, which replaces destination only when whole.  False, with
+    // destination as it was and no part file left, when either step fails.
+    static bool copyWhole(const char* destination, const char* source);
+    // Puts the whole file part in destination's place.  A destination that
+    // refuses (read-only, in use) goes through the remove handler, as its
+    // removal would, and is tried again.  False, with destination as it was
+    // and part removed, when the handler gives up.
+    static bool putInPlace(const char* part, const char* destination, std::intptr_t value = 0);
+    // True when destination is missing or may be replaced now: asks through
+    // the remove handler while another program holds it (or it is
+    // read-only, which it clears), as its removal would.  For files that
+    // must be replaced together: each is asked for before any is replaced.
+    static bool mayReplace(const char* destination, std::intptr_t value = 0);
+
     static bool move(const char* from, const char* to, bool replace);
     static bool isOlder(const char* path, const char* other);
     static bool hasAttributes(const char* path, DWORD mask);

@@ -4,6 +4,7 @@
 
 #include "foundation/files/FCFile.h"
 #include "foundation/files/FCFileUty.h"
+#include "foundation/files/PartFile.h"
 #include "foundation/files/TextFile.h"
 
 #include <windows.h>
@@ -110,19 +111,25 @@ bool UxRnf::writeItems(const char* path)
         typeLine.append(type->second.text());
         readRnfType(typeLine, mode, key);
     }
-    if (mode != 1)
-        return writeFile(formatRnfText(items_), path);
-
-    // A scrambled file keeps its type line in front, in plain text, and the
-    // rest scrambled with its key, so that the next load can read it.
-    RnfItems rest(items_);
-    rest.erase(type->first);
-    typeLine.append("\n");
-    typeLine.append(formatRnfText(rest).text());
-    FCFile file;
-    file.openForUpdate(path);
-    bool written = writeFile(typeLine, file, key, 1);
-    return SetEndOfFile(file.handle()) != FALSE && written;
+    std::optional<std::uint32_t> scrambleKey;
+    FCString text;
+    if (mode == 1) {
+        // A scrambled file keeps its type line in front, in plain text, and
+        // the rest scrambled with its key, so that the next load can read it.
+        RnfItems rest(items_);
+        rest.erase(type->first);
+        text = typeLine;
+        text.append("\n");
+        text.append(formatRnfText(rest).text());
+        scrambleKey = key;
+    } else {
+        text = formatRnfText(items_);
+    }
+    // The new text is written whole beside the file and only then takes
+    // its place: a text that cannot be made or written leaves the file as
+    // it was.
+    PartFile file(path);
+    return writeFile(text, file.file(), scrambleKey, 1) && file.place();
 }
 
 bool UxRnf::save(const char* fileName, bool deleteIfEmpty)

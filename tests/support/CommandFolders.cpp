@@ -39,11 +39,6 @@ bool CommandFolders::isInstalled(const std::string& relative) const
     return pathExists(install_ + relative);
 }
 
-bool pathExists(const std::string& path)
-{
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 void putFile(const std::string& path, const std::string& bytes)
 {
     for (std::size_t at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1))

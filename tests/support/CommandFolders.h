@@ -36,7 +36,5 @@ private:
     std::string previous_;
 };
 
-// True when path names a file or folder.
-bool pathExists(const std::string& path);
 // Writes bytes to path, making every missing folder on its way.
 void putFile(const std::string& path, const std::string& bytes);

@@ -57,6 +57,11 @@ void writeBytes(const std::string& path, const std::string& bytes)
     CloseHandle(file);
 }
 
+bool pathExists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 std::string readBytes(const std::string& path)
 {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,

@@ -26,6 +26,8 @@ private:
 };
 
 void writeBytes(const std::string& path, const std::string& bytes);
+// True when path names a file or folder.
+bool pathExists(const std::string& path);
 std::string readBytes(const std::string& path);
 // A file of size bytes that takes no room (the system leaves it sparse).
 void makeLargeFile(const std::string& path, std::uint64_t size);

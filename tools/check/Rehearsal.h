@@ -64,7 +64,7 @@ enum class UpdateEnd {
     CheckFileGivenUp,  // Cancel in the box of the entry's unreadable check file
     NoFormat,          // the command mode runs no format
     EmptyList,         // the command list has no record
-    CopiesFailed,      // copy-list lines failed
+    Failed,            // copy-list lines, or records that could not write, failed
     GivenUp,           // Cancel in a file's box (or no memory) at line endLine
     Finished,          // every command ran
     EndRecord,         // the "end" record at line endLine stopped the run

@@ -18,7 +18,7 @@ std::string endText(const RehearsedUpdate& update)
     case UpdateEnd::CheckFileGivenUp: return checktexts::kCheckFileGivenUp;
     case UpdateEnd::NoFormat: return checktexts::kNoCommandsRun;
     case UpdateEnd::EmptyList: return checktexts::kEmptyCommandList;
-    case UpdateEnd::CopiesFailed: return checktexts::kCopiesFailed;
+    case UpdateEnd::Failed: return checktexts::kFilesFailed;
     case UpdateEnd::GivenUp: return std::to_string(update.endLine) + checktexts::kGivenUp;
     case UpdateEnd::Finished: return checktexts::kFinished;
     case UpdateEnd::EndRecord:

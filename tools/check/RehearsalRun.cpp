@@ -15,6 +15,7 @@
 #include "engine/ParameterText.h"
 #include "foundation/files/FCFile.h"
 #include "foundation/files/FileExceptions.h"
+#include "foundation/text/Diagnostic.h"
 #include "foundation/files/TextFile.h"
 
 #include <algorithm>
@@ -203,11 +204,8 @@ private:
     {
         try {
             (this->*run)();
-        } catch (const FileGivenUpException&) {
-            out_.end = UpdateEnd::GivenUp;
-            out_.endLine = line_;
-        } catch (NotEnoughMemoryException& e) {
-            e.show();
+        } catch (...) {
+            showWhenOutOfMemory();
             out_.end = UpdateEnd::GivenUp;
             out_.endLine = line_;
         }
@@ -227,7 +225,7 @@ private:
                 addAtLine(RehearsalKind::Failed, command);
             }
         }
-        out_.end = settings_.failureCount > 0 ? UpdateEnd::CopiesFailed : UpdateEnd::Finished;
+        out_.end = settings_.failureCount > 0 ? UpdateEnd::Failed : UpdateEnd::Finished;
     }
 
     void runRecords()
@@ -244,6 +242,10 @@ private:
             if (!runRecord(record, command))
                 break;
         }
+        // As in the program: a record that could not write outweighs how
+        // the run ended.
+        if (settings_.failureCount > 0)
+            out_.end = UpdateEnd::Failed;
     }
 
     // False when the record ends the run.
@@ -260,7 +262,10 @@ private:
             return true;
         }
         bool writesFile = writesIntoFile(record);
-        bool ok = applyCommand(record, sourceRoot().c_str(), copy_.c_str(), nullptr);
+        CommandResult result = carryOutCommand(record, sourceRoot().c_str(), copy_.c_str(), nullptr);
+        if (result == CommandResult::WriteFailed)
+            ++settings_.failureCount;
+        bool ok = result == CommandResult::Done;
         if (record.type == CMD_END) {
             if (!ok)
                 return true;

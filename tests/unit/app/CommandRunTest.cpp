@@ -111,12 +111,31 @@ TEST_F(CommandRun, EndRecordStopsTheRunAndShowsItsMessage)
     expectFinishedButtons();
 }
 
-TEST_F(CommandRun, FailingRecordsOtherThanAProgramRunAreCountedNowhere)
+TEST_F(CommandRun, RecordsWithNothingToDoAreCountedNowhere)
 {
-    EXPECT_TRUE(run(150, "u;missing.dll;a.dll\n"));
+    EXPECT_TRUE(run(150, "u;missing.dll;a.dll\nd;gone.txt\nend;1;absent.exe;stop\n"));
     EXPECT_EQ(settings.failureCount, 0);
     EXPECT_EQ(text(IDC_STATUS), message(3));
     EXPECT_EQ(text(IDC_DETAIL), "");
+}
+
+TEST_F(CommandRun, ARecordThatCannotWriteFailsTheRunAfterTheOthersRan)
+{
+    folders.putSource("a.dll", "new a");
+    folders.putSource("b.dll", "new b");
+    folders.putInstalled("a.dll", "old a");
+    folders.putInstalled("app.exe", "");
+    // The new bytes of a.dll cannot be written beside it.
+    CreateDirectoryA((folders.install() + "a.dll.bwpart").c_str(), nullptr);
+    EXPECT_FALSE(run(150, "u;a.dll;a.dll\nu;b.dll;b.dll\nend;1;app.exe;%1 done\n"));
+    EXPECT_EQ(settings.failureCount, 1);
+    EXPECT_EQ(folders.installed("a.dll"), "old a");
+    EXPECT_EQ(folders.installed("b.dll"), "new b");
+    // Not "finished", and not the end record's message: the product is
+    // not updated, and the hint says to close it and update again.
+    EXPECT_EQ(text(IDC_STATUS), message(2));
+    EXPECT_EQ(text(IDC_DETAIL), message(4));
+    expectFinishedButtons();
 }
 
 TEST_F(CommandRun, AProgramThatCannotStartAsksWhetherToGoOn)

@@ -5,6 +5,7 @@
 #include "engine/ArchiveSettings.h"
 #include "foundation/files/FileExceptions.h"
 #include "tests/support/ScriptedUser.h"
+#include "tests/unit/foundation/files/ExpectedTexts.h"
 
 #include <windows.h>
 
@@ -51,20 +52,31 @@ TEST_F(ApplyBytes, IniEditOfAReadOnlyFileTakesTheKey)
     EXPECT_EQ(iniValue("Main", "Version"), "2");
 }
 
-TEST_F(ApplyBytes, IniFileThatCannotBeReplacedIsKeptAsItWas)
+TEST_F(ApplyBytes, IniFileThatCannotBeReplacedIsKeptAsItWasAndTheRecordFails)
 {
     const std::string before = "[Main]\r\nVersion=1\r\n";
+    const std::string path = folders.install() + "app.ini";
     folders.putInstalled("app.ini", before);
     // Another program reads the file and lets nobody write it: the edited
-    // copy cannot go back, and the file must survive that.
-    HANDLE reader = CreateFileA((folders.install() + "app.ini").c_str(), GENERIC_READ,
-                                FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    // copy cannot go back, the user is asked as for any file in use, and
+    // after Cancel the file is as it was and the key counts as not written.
+    HANDLE reader =
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(reader, INVALID_HANDLE_VALUE);
-    ScriptedUser user;  // no prompt is expected
-    EXPECT_TRUE(applyLine(folders, "i;app.ini;Main,Version,2"));
-    CloseHandle(reader);
+    {
+        ScriptedUser user;
+        user.expectBox("FCFileUty - remove", path + expected::kUtyRemoveInUse, IDCANCEL);
+        EXPECT_EQ(carry(folders, "i;app.ini;Main,Version,2"), CommandResult::WriteFailed);
+    }
     EXPECT_EQ(folders.installed("app.ini"), before);
     EXPECT_FALSE(pathExists(folders.work() + "temp$$$.ini"));
+
+    // Retry once the other program has let go takes the key.
+    ScriptedUser user;
+    user.expectBox("FCFileUty - remove", path + expected::kUtyRemoveInUse, IDRETRY,
+                   [reader](HWND) { CloseHandle(reader); });
+    EXPECT_EQ(carry(folders, "i;app.ini;Main,Version,2"), CommandResult::Done);
+    EXPECT_EQ(iniValue("Main", "Version"), "2");
 }
 
 TEST_F(ApplyBytes, BytePatches)

@@ -1,6 +1,9 @@
 // Updates, deletes, folders, backups, copies and renames on real folders.
 #include "EngineTestSupport.h"
 
+#include "tests/support/ScriptedUser.h"
+#include "tests/unit/foundation/files/ExpectedTexts.h"
+
 #include <windows.h>
 
 namespace {
@@ -131,10 +134,54 @@ TEST_F(ApplyFiles, DeleteWhoseBackupCannotBeMadeKeepsTheFileOrFolder)
     folders.putInstalled("old\\a.txt", "a");
     // A file stands where the backup's folder would have to be made.
     putFile(folders.work() + "blocked", "");
-    EXPECT_FALSE(applyLine(folders, "d;x.txt;" + folders.work() + "blocked\\x.txt"));
+    EXPECT_EQ(carry(folders, "d;x.txt;" + folders.work() + "blocked\\x.txt"), CommandResult::WriteFailed);
     EXPECT_EQ(folders.installed("x.txt"), "x");
-    EXPECT_FALSE(applyLine(folders, "d;old\\;" + folders.work() + "blocked\\old\\"));
+    EXPECT_EQ(carry(folders, "d;old\\;" + folders.work() + "blocked\\old\\"), CommandResult::WriteFailed);
     EXPECT_EQ(folders.installed("old\\a.txt"), "a");
+}
+
+TEST_F(ApplyFiles, AFolderIsRemovedOnlyWhenItsBackupHoldsEveryFile)
+{
+    folders.putInstalled("old\\a.txt", "a");
+    folders.putInstalled("old\\sub\\b.txt", "b");
+    // One file cannot be read for its backup, and the user gives up on it.
+    std::string held = folders.install() + "old\\sub\\b.txt";
+    HANDLE holder = holdWithoutSharing(held);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    {
+        ScriptedUser user;
+        user.expectBox("FCFileUty - copy", held + expected::kUtyCopySourceLocked, IDCANCEL);
+        EXPECT_EQ(carry(folders, "d;old\\;" + folders.work() + "bak\\old\\"),
+                  CommandResult::WriteFailed);
+    }
+    CloseHandle(holder);
+    EXPECT_EQ(folders.installed("old\\a.txt"), "a");
+    EXPECT_EQ(folders.installed("old\\sub\\b.txt"), "b");
+}
+
+TEST_F(ApplyFiles, RecordsThatCannotWriteFailAndThoseWithNothingToDoDoNot)
+{
+    folders.putSource("a.dll", "new");
+    folders.putInstalled("a.dll", "old");
+    folders.putInstalled("x.txt", "x");
+    // The file that takes a copy's new bytes beside its target cannot be made.
+    CreateDirectoryA((folders.install() + "a.dll.bwpart").c_str(), nullptr);
+    CreateDirectoryA((folders.install() + "y.txt.bwpart").c_str(), nullptr);
+    struct Case {
+        const char* line;
+        CommandResult result;
+    } cases[] = {
+        {"u;a.dll;a.dll", CommandResult::WriteFailed},
+        {"c;x.txt;y.txt", CommandResult::WriteFailed},
+        {"u;missing.dll;a.dll", CommandResult::NotDone},
+        {"c;missing.txt;y.txt", CommandResult::NotDone},
+        {"r;missing.txt;z.txt", CommandResult::NotDone},
+        {"d;", CommandResult::NotDone},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(carry(folders, c.line), c.result) << c.line;
+    EXPECT_EQ(folders.installed("a.dll"), "old");
+    EXPECT_FALSE(folders.isInstalled("y.txt"));
 }
 
 TEST_F(ApplyFiles, DeleteOfSomethingMissingSucceeds)

@@ -3,7 +3,9 @@
 // the duplicate report, and the builds that stop early.
 #include "engine/UxArchiveIdFile.h"
 #include "tests/support/CommandFolders.h"
+#include "foundation/files/FileExceptions.h"
 #include "tests/support/ScriptedUser.h"
+#include "tests/unit/foundation/files/ExpectedTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -167,7 +169,7 @@ TEST_F(ArchiveBuild, FilesOneTwoFiveLieBackToBackAndTheTableCountsFive)
 
 TEST_F(ArchiveBuild, APartFileLeftBehindByAnEarlierBuildIsNotCarriedIntoTheGroup)
 {
-    writeBytes(out + "res2201.grp.tmp", "left behind by a build that never ended");
+    writeBytes(out + "res2201.grp.bwpart", "left behind by a build that never ended");
     writeBytes(in + "1.wav", "one");
     ArchiveSettings s = settings(-1, 1, 1);
     EXPECT_EQ(build(index(0xFFFF, {}), s), UxArchiveIdFile::kBuilt);
@@ -412,8 +414,51 @@ TEST_F(ArchiveBuild, AGroupFileThatWillNotGiveWayStopsTheBuildWithTheOldOneIntac
     HANDLE held = holdWithoutSharing(out + "res2201.grp");
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     ArchiveSettings s = settings(3, 1, 1);
+    // Asked as for any file in use, the user gives up.
+    user.expectBox("FCFileUty - remove", out + "res2201.grp" + expected::kUtyRemoveInUse, IDCANCEL);
     EXPECT_EQ(build(oldIndex, s), UxArchiveIdFile::kNotWritten);
     CloseHandle(held);
+    EXPECT_EQ(inOut("res2201.grp"), "OLD");
+    EXPECT_EQ(inOut("res2200.grp"), oldIndex);
+    EXPECT_EQ(listed(out), (std::vector<std::string>{"res2200.grp", "res2201.grp"}));
+}
+
+TEST_F(ArchiveBuild, AnIndexHeldByAnotherProgramKeepsTheGroupFileAsItWasUntilItIsFree)
+{
+    const std::string oldIndex = index(3, {table(1, 1, {{0, 3}})});
+    writeBytes(out + "res2201.grp", "OLD");
+    writeBytes(in + "001.wav", "new");
+    ArchiveSettings s = settings(3, 1, 1);
+    writeBytes(out + "res2200.grp", oldIndex);
+    UxArchiveIdFile archive;
+    ASSERT_TRUE(archive.load((out + "res2200.grp").c_str()));
+    HANDLE held = holdWithoutSharing(out + "res2200.grp");
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    user.expectBox("FCFileUty - remove", out + "res2200.grp" + expected::kUtyRemoveInUse, IDCANCEL);
+    EXPECT_EQ(archive.build(s), UxArchiveIdFile::kNotWritten);
+    EXPECT_EQ(inOut("res2201.grp"), "OLD");
+    // Retry once the other program has let go builds both.
+    user.expectBox("FCFileUty - remove", out + "res2200.grp" + expected::kUtyRemoveInUse, IDRETRY,
+                   [held](HWND) { CloseHandle(held); });
+    EXPECT_EQ(archive.build(s), UxArchiveIdFile::kBuilt);
+    EXPECT_EQ(inOut("res2201.grp"), "new");
+    EXPECT_EQ(inOut("res2200.grp"), index(3, {table(1, 1, {{0, 3}})}));
+    EXPECT_EQ(listed(out), (std::vector<std::string>{"res2200.grp", "res2201.grp"}));
+}
+
+TEST_F(ArchiveBuild, CancelWhileTheIndexIsWrittenLeavesTheGroupAndTheIndexAsTheyWere)
+{
+    const std::string oldIndex = index(3, {table(1, 1, {{0, 3}})});
+    writeBytes(out + "res2201.grp", "OLD");
+    writeBytes(in + "001.wav", "new");
+    // The new index cannot be written beside the old one; the user gives
+    // up in the file's box.  The new group file must not be in place then:
+    // the old index describes the old group.
+    CreateDirectoryA((out + "res2200.grp.bwpart").c_str(), nullptr);
+    ArchiveSettings s = settings(3, 1, 1);
+    user.expectDialog("FCFile - open", IDCANCEL);
+    EXPECT_THROW(build(oldIndex, s), CannotOpenException);
+    RemoveDirectoryA((out + "res2200.grp.bwpart").c_str());
     EXPECT_EQ(inOut("res2201.grp"), "OLD");
     EXPECT_EQ(inOut("res2200.grp"), oldIndex);
     EXPECT_EQ(listed(out), (std::vector<std::string>{"res2200.grp", "res2201.grp"}));

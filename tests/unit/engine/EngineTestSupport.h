@@ -10,12 +10,18 @@
 
 #include <string>
 
-inline bool applyLine(const CommandFolders& folders, const std::string& line)
+inline CommandResult carry(const CommandFolders& folders, const std::string& line)
 {
     FCString text(line.c_str());
     CMD_DATA_ record;
     EXPECT_TRUE(parseCommandLine(text, record)) << line;
-    return applyCommand(record, folders.source().c_str(), folders.install().c_str(), nullptr);
+    return carryOutCommand(record, folders.source().c_str(), folders.install().c_str(), nullptr);
+}
+
+// True when the line was carried out.
+inline bool applyLine(const CommandFolders& folders, const std::string& line)
+{
+    return carry(folders, line) == CommandResult::Done;
 }
 
 // Every test starts without a backup folder, as a run does.

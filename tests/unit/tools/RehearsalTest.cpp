@@ -255,7 +255,7 @@ TEST_F(RehearsalTest, RecordsTheVersionOnlyWhereTheProgramWould)
     const Case cases[] = {
         {"a copied file", "V=6\nCM=100\n" + ini, "a.dll\n", UpdateEnd::Finished,
          "ini app.ini [Version] Build = 6"},
-        {"a failed copy", "V=6\nCM=100\n" + ini, "a.dll\nmissing.dll\n", UpdateEnd::CopiesFailed,
+        {"a failed copy", "V=6\nCM=100\n" + ini, "a.dll\nmissing.dll\n", UpdateEnd::Failed,
          "none"},
         {"no format", "V=6\nCM=50\n" + ini, "a.dll\n", UpdateEnd::NoFormat, "none"},
         {"no record", "V=6\nCM=150\n" + ini, "; a comment\nx;unknown\n", UpdateEnd::EmptyList,

@@ -268,6 +268,30 @@ TEST(FCFileUtyCopy, AReplacementThatCannotBeWrittenFailsAndKeepsTheOldFile)
     EXPECT_EQ(readBytes(target), "old");
 }
 
+TEST(FCFileUtyCopy, ACopyThatCannotBeMadeWholeLeavesTheTargetAsItWas)
+{
+    TempFolder folder("bw-uty-part");
+    std::string source = folder / "new.dll";
+    writeBytes(source, "new");
+    std::string target = folder / "app.dll";
+    writeBytes(target, "old");
+    // The new bytes go beside the target first; here they cannot.
+    std::string part = FCFileUty::partNameOf(target.c_str()).text();
+    ASSERT_TRUE(CreateDirectoryA(part.c_str(), nullptr));
+    EXPECT_FALSE(FCFileUty::copy(target.c_str(), source.c_str(), FCFileUty::COPY_OVERWRITE));
+    EXPECT_EQ(readBytes(target), "old");
+    EXPECT_FALSE(FCFileUty::copyWhole(target.c_str(), source.c_str()));
+    EXPECT_EQ(readBytes(target), "old");
+
+    RemoveDirectoryA(part.c_str());
+    EXPECT_TRUE(FCFileUty::copyWhole(target.c_str(), source.c_str()));
+    EXPECT_EQ(readBytes(target), "new");
+    EXPECT_TRUE(FCFileUty::copy((folder / "second.dll").c_str(), source.c_str(), FCFileUty::COPY_OVERWRITE));
+    EXPECT_EQ(readBytes(folder / "second.dll"), "new");
+    EXPECT_FALSE(pathExists(part));
+    EXPECT_FALSE(pathExists(FCFileUty::partNameOf((folder / "second.dll").c_str()).text()));
+}
+
 TEST(FCFileUtyCopy, AReadOnlyFileIsReplaced)
 {
     TempFolder folder("bw-uty-read-only");
