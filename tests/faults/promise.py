@@ -112,7 +112,7 @@ def check_moment(old, clean, now, exempt=()):
     return violations
 
 
-NUMBER = re.compile(r'[0-9a-f]{8}')
+NUMBER = re.compile(r'[0-9a-f]{8}(?![0-9a-f])')
 
 
 def numbered(path):
@@ -121,25 +121,37 @@ def numbered(path):
 
 def check_rerun(old, clean, now):
     """After a failed run and a run again: the install folder is the clean
-    run's, apart from further numbered backups, which hold whole bytes."""
+    run's, apart from further numbered backups.  A numbered name may have
+    another number (the run again took the next free one), so the bytes of
+    each numbered file of the clean run must be at some name of its pattern,
+    and a further numbered file must hold whole bytes."""
     violations = []
     whole = old.digests() | clean.digests()
-    patterns = {numbered(p) for p in clean.files} | {numbered(p) for p in clean.folders}
+    at_pattern = {}
+    for path, entry in now.files.items():
+        at_pattern.setdefault(numbered(path), set()).add(entry.digest)
     for path in sorted(clean.files):
-        if path not in now.files:
+        if numbered(path) != path:
+            if clean.files[path].digest not in at_pattern.get(numbered(path), ()):
+                violations.append(f'{path}: its bytes are at no name {numbered(path)} after the run again')
+        elif path not in now.files:
             violations.append(f'{path}: missing after the run again')
         elif now.files[path].digest != clean.files[path].digest:
             violations.append(f'{path}: not as a clean run leaves it after the run again: '
                               f'{what_it_holds(path, now, old, clean)}')
+    patterns = {numbered(p) for p in clean.files}
     for path in sorted(set(now.files) - set(clean.files)):
-        if numbered(path) not in patterns or path == numbered(path):
+        if numbered(path) == path or numbered(path) not in patterns:
             violations.append(f'{path}: left over after the run again (a clean run has no such file)')
         elif now.files[path].digest not in whole:
             violations.append(f'{path}: a further backup with {what_it_holds(path, now, old, clean)}')
-    for path in sorted(clean.folders - now.folders):
-        violations.append(f'{path}/: folder missing after the run again')
-    for path in sorted(now.folders - clean.folders):
-        if numbered(path) not in patterns or path == numbered(path):
+    now_patterns = {numbered(p) for p in now.folders}
+    for path in sorted(clean.folders):
+        if numbered(path) not in now_patterns:
+            violations.append(f'{path}/: folder missing after the run again')
+    clean_patterns = {numbered(p) for p in clean.folders}
+    for path in sorted(now.folders):
+        if numbered(path) not in clean_patterns:
             violations.append(f'{path}/: folder left over after the run again')
     return violations
 

@@ -328,6 +328,10 @@ bool Script::step(Target& target, const Line& line, std::string& error) {
         releaseFile_ = file;
         return true;
     }
+    if (c == "say") {
+        output(line.rest);
+        return true;
+    }
     if (c == "again") {
         if (!exitChecked_) {
             error = "the program's earlier run has not been seen to end (use exit first)";
@@ -415,9 +419,11 @@ bool Script::step(Target& target, const Line& line, std::string& error) {
         const bool wanted = c != "awaitnot";
         std::string actual;
         bool answered = true;
+        // A program at work does not answer for a while; one that has
+        // closed the window never will.
         auto shows = [&] {
             answered = controlText(control, actual);
-            return !answered || (actual == rest) == wanted;
+            return answered ? (actual == rest) == wanted : !IsWindow(control);
         };
         if (c == "await" || c == "awaitnot") {
             if (!waitFor(target, timeout_, shows, error) && !error.empty()) {

@@ -15,6 +15,7 @@
 //   awaitnot ID TEXT    wait until the control shows anything but TEXT
 //   print ID            write the control's text to the output, as
 //                       "ID: TEXT" (UTF-8, a line feed written "\n")
+//   say TEXT            write TEXT to the output (a mark for a watcher)
 //   visible ID | hidden ID | enabled ID | disabled ID
 //   press ID            click the button, failing unless a user could:
 //                       it and its window must be visible and enabled
