@@ -83,13 +83,11 @@ def what_it_holds(path, now, old, clean):
     return f'other bytes ({got.size} bytes; {sizes or "no old or new bytes here"})'
 
 
-def check_moment(old, clean, now, exempt=()):
+def check_moment(old, clean, now):
     """The promise for the install folder now, a moment of a run (or after
     a failed one): one text per violation, naming the file and how."""
     violations = []
     for path in sorted(now.files):
-        if path in exempt:
-            continue
         allowed = {tree.files[path].digest for tree in (old, clean) if path in tree.files}
         if now.files[path].digest not in allowed:
             violations.append(f'{path}: {what_it_holds(path, now, old, clean)}')
@@ -98,8 +96,6 @@ def check_moment(old, clean, now, exempt=()):
     for path, entry in clean.files.items():
         kept_at.setdefault(entry.digest, []).append(path)
     for path, entry in sorted(old.files.items()):
-        if path in exempt:
-            continue
         homes = sorted(set([path] + kept_at.get(entry.digest, [])))
         if path not in clean.files and entry.digest not in kept_at:
             continue  # deleted without a backup: may be gone
