@@ -1,5 +1,6 @@
 #include "Script.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 
@@ -21,6 +22,16 @@ std::string convert(const std::string& text, UINT from, UINT to) {
 // Messages go to a UTF-8 terminal or log.
 std::string shown(const std::string& cp932) {
     return "\"" + convert(cp932, 932, CP_UTF8) + "\"";
+}
+
+// One line of the driver's output, UTF-8.
+void output(const std::string& cp932) {
+    std::string line;
+    for (char c : convert(cp932, 932, CP_UTF8)) {
+        line += c == '\n' ? std::string("\\n") : c == '\r' ? std::string() : std::string(1, c);
+    }
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
 }
 
 std::string unescape(const std::string& text) {
@@ -47,22 +58,6 @@ bool number(const std::string& text, unsigned long& value) {
     char* end = nullptr;
     value = std::strtoul(text.c_str(), &end, 0);
     return !text.empty() && *end == '\0';
-}
-
-// Polls for a condition until the limit; windows come and go in another
-// process, so there is nothing to wait on but time.
-template <class F>
-bool within(DWORD ms, F found) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        if (found()) {
-            return true;
-        }
-        if (GetTickCount() - start >= ms) {
-            return false;
-        }
-        Sleep(20);
-    }
 }
 
 HTREEITEM treeItem(HWND tree, WPARAM relation, HTREEITEM from) {
@@ -151,6 +146,80 @@ bool browseTo(const Target& target, HWND tree, const std::string& folder, DWORD 
 
 }  // namespace
 
+// Windows come and go in another process, so there is nothing to wait on
+// but time.
+template <class F>
+bool Script::waitFor(Target& target, DWORD ms, F found, std::string& error) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (!answerBoxes(target, error)) {
+            return false;
+        }
+        if (found()) {
+            return true;
+        }
+        if (GetTickCount() - start >= ms) {
+            return false;
+        }
+        Sleep(20);
+    }
+}
+
+bool Script::answerBoxes(Target& target, std::string& error) {
+    if (answers_.empty()) {
+        return true;
+    }
+    for (HWND box : target.windows("#32770")) {
+        if (box == current_ || !GetDlgItem(box, 0xFFFF) || !IsWindowEnabled(box)) {
+            continue;
+        }
+        char title[1024];
+        const int length = GetWindowTextA(box, title, sizeof title);
+        std::string text;
+        controlText(GetDlgItem(box, 0xFFFF), text);
+        const std::string seen = std::string(title, length) + " | " + text;
+        HWND button = nullptr;
+        int id = 0;
+        for (int answer : answers_) {
+            HWND candidate = GetDlgItem(box, answer);
+            if (candidate && IsWindowVisible(candidate) && IsWindowEnabled(candidate)) {
+                button = candidate;
+                id = answer;
+                break;
+            }
+        }
+        if (!button) {
+            error = "a box offers none of the answers: " + shown(seen);
+            return false;
+        }
+        if (!releaseFile_.empty()) {
+            const std::string release = releaseFile_;
+            releaseFile_.clear();
+            HANDLE file = CreateFileA(release.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+            if (file == INVALID_HANDLE_VALUE) {
+                error = "cannot create " + release;
+                return false;
+            }
+            CloseHandle(file);
+            const DWORD start = GetTickCount();
+            while (GetFileAttributesA(release.c_str()) != INVALID_FILE_ATTRIBUTES) {
+                if (GetTickCount() - start >= timeout_) {
+                    error = "nobody took " + release + " away";
+                    return false;
+                }
+                Sleep(20);
+            }
+        }
+        output("box: " + seen + " | " + std::to_string(id));
+        PostMessageA(button, BM_CLICK, 0, 0);
+        if (!waitGone(box, timeout_)) {
+            error = "the box stays after pressing " + std::to_string(id) + ": " + shown(seen);
+            return false;
+        }
+    }
+    return true;
+}
+
 bool Script::load(const char* path, std::string& error) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
@@ -203,8 +272,20 @@ bool Script::step(Target& target, const Line& line, std::string& error) {
     if (c == "window" || c == "msgbox") {
         const char* windowClass = c == "msgbox" ? "#32770" : nullptr;
         HWND found = nullptr;
-        if (!within(timeout_, [&] { return (found = target.findWindow(line.rest, windowClass)) != nullptr; })) {
-            error = "no window " + shown(line.rest) + " within " + std::to_string(timeout_) + " ms";
+        DWORD code = 0;
+        bool ended = false;
+        auto shows = [&] {
+            found = target.findWindow(line.rest, windowClass);
+            ended = !found && target.waitExit(0, code);
+            return found || ended;
+        };
+        if (!waitFor(target, timeout_, shows, error) || ended) {
+            if (ended) {
+                error = "the program ended (exit code " + std::to_string(code) + ") without a window " +
+                        shown(line.rest);
+            } else if (error.empty()) {
+                error = "no window " + shown(line.rest) + " within " + std::to_string(timeout_) + " ms";
+            }
             return false;
         }
         current_ = found;
@@ -218,10 +299,37 @@ bool Script::step(Target& target, const Line& line, std::string& error) {
             error = "needs milliseconds and a title";
             return false;
         }
-        if (within(limit, [&] { return target.findWindow(title, nullptr) != nullptr; })) {
-            error = "window " + shown(title) + " appeared";
+        if (waitFor(target, limit, [&] { return target.findWindow(title, nullptr) != nullptr; }, error) ||
+            !error.empty()) {
+            if (error.empty()) {
+                error = "window " + shown(title) + " appeared";
+            }
             return false;
         }
+        return true;
+    }
+    if (c == "answer") {
+        std::string ids, file;
+        split(line.rest, ids, file);
+        answers_.clear();
+        for (std::string::size_type start = 0; start <= ids.size();) {
+            std::string::size_type comma = ids.find(',', start);
+            if (comma == std::string::npos) {
+                comma = ids.size();
+            }
+            unsigned long id = 0;
+            if (!number(ids.substr(start, comma - start), id)) {
+                error = "needs button ids separated by \",\"";
+                return false;
+            }
+            answers_.push_back(int(id));
+            start = comma + 1;
+        }
+        releaseFile_ = file;
+        return true;
+    }
+    if (c == "say") {
+        output(line.rest);
         return true;
     }
     if (c == "again") {
@@ -241,8 +349,10 @@ bool Script::step(Target& target, const Line& line, std::string& error) {
         }
         exitChecked_ = true;
         DWORD code = 0;
-        if (!target.waitExit(timeout_, code)) {
-            error = "the program still runs after " + std::to_string(timeout_) + " ms";
+        if (!waitFor(target, timeout_, [&] { return target.waitExit(0, code); }, error)) {
+            if (error.empty()) {
+                error = "the program still runs after " + std::to_string(timeout_) + " ms";
+            }
             return false;
         }
         if (code != expected) {
@@ -258,8 +368,11 @@ bool Script::step(Target& target, const Line& line, std::string& error) {
             error = "no window yet (use window or msgbox first)";
             return false;
         }
-        if (!waitGone(current_, timeout_)) {
-            error = "the window is still open after " + std::to_string(timeout_) + " ms";
+        if (!waitFor(target, timeout_, [&] { return !IsWindow(current_) || !IsWindowVisible(current_); },
+                     error)) {
+            if (error.empty()) {
+                error = "the window is still open after " + std::to_string(timeout_) + " ms";
+            }
             return false;
         }
         return true;
@@ -302,23 +415,32 @@ bool Script::step(Target& target, const Line& line, std::string& error) {
     }
     const bool visible = IsWindowVisible(control) != FALSE;
     const bool enabled = IsWindowEnabled(control) && IsWindowEnabled(current_);
-    if (c == "text" || c == "await") {
+    if (c == "text" || c == "await" || c == "awaitnot" || c == "print") {
+        const bool wanted = c != "awaitnot";
         std::string actual;
         bool answered = true;
+        // A program at work does not answer for a while; one that has
+        // closed the window never will.
         auto shows = [&] {
             answered = controlText(control, actual);
-            return !answered || actual == rest;
+            return answered ? (actual == rest) == wanted : !IsWindow(control);
         };
-        if (c == "await")
-            within(timeout_, shows);
-        else
+        if (c == "await" || c == "awaitnot") {
+            if (!waitFor(target, timeout_, shows, error) && !error.empty()) {
+                return false;
+            }
+        } else {
             shows();
+        }
         if (!answered) {
             error = "control " + idText + " does not answer";
             return false;
         }
-        if (actual != rest) {
-            error = "control " + idText + " shows " + shown(actual) + ", expected " + shown(rest);
+        if (c == "print") {
+            output(idText + ": " + actual);
+        } else if ((actual == rest) != wanted) {
+            error = "control " + idText + " shows " + shown(actual) + ", expected " + (wanted ? "" : "other than ") +
+                    shown(rest);
             return false;
         }
         return true;

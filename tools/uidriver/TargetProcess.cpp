@@ -43,9 +43,8 @@ namespace {
 
 struct Search {
     DWORD processId;
-    const std::string* title;
     const char* windowClass;
-    HWND found;
+    std::vector<HWND> found;
 };
 
 BOOL CALLBACK visit(HWND window, LPARAM param) {
@@ -55,27 +54,33 @@ BOOL CALLBACK visit(HWND window, LPARAM param) {
     if (owner != search.processId || !IsWindowVisible(window)) {
         return TRUE;
     }
-    char text[1024];
-    const int length = GetWindowTextA(window, text, sizeof text);
-    if (search.title->compare(0, std::string::npos, text, length) != 0) {
-        return TRUE;
-    }
     if (search.windowClass) {
         char name[64];
         if (!GetClassNameA(window, name, sizeof name) || lstrcmpA(name, search.windowClass) != 0) {
             return TRUE;
         }
     }
-    search.found = window;
-    return FALSE;
+    search.found.push_back(window);
+    return TRUE;
 }
 
 }  // namespace
 
-HWND Target::findWindow(const std::string& title, const char* windowClass) const {
-    Search search{process_.dwProcessId, &title, windowClass, nullptr};
+std::vector<HWND> Target::windows(const char* windowClass) const {
+    Search search{process_.dwProcessId, windowClass, {}};
     EnumWindows(visit, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND Target::findWindow(const std::string& title, const char* windowClass) const {
+    for (HWND window : windows(windowClass)) {
+        char text[1024];
+        const int length = GetWindowTextA(window, text, sizeof text);
+        if (title.compare(0, std::string::npos, text, length) == 0) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 bool Target::waitExit(DWORD ms, DWORD& code) const {

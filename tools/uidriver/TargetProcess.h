@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 // The process we drive; started and owned by us.
 class Target {
@@ -22,6 +23,8 @@ public:
     // A visible top-level window of the process with exactly this title
     // (code page 932), of class windowClass when that is not null.
     HWND findWindow(const std::string& title, const char* windowClass) const;
+    // Its visible top-level windows, of class windowClass when that is not null.
+    std::vector<HWND> windows(const char* windowClass) const;
     // Waits up to ms for the process to end; false when it still runs.
     bool waitExit(DWORD ms, DWORD& code) const;
     // The text of an item of a tree view in the process (code page 932);
