@@ -9,6 +9,7 @@
 #include "engine/CommandParser.h"
 #include "engine/CopyListStep.h"
 #include "engine/DescribeCommand.h"
+#include "foundation/files/FCFileUty.h"
 #include "foundation/text/Diagnostic.h"
 #include "foundation/text/FCXList.h"
 
@@ -160,6 +161,8 @@ bool runCommandSection(HWND dialog, RunSettings& settings, FCString& description
         showWhenOutOfMemory();
         end = SectionEnd::GivenUp;
     }
+    // The product keeps none of the folders its new files were written in.
+    FCFileUty::removePartFolders();
     showEnd(dialog, end, endMessage, settings, messages);
     return end == SectionEnd::Finished;
 }

@@ -10,6 +10,7 @@
 #include "VersionSource.h"
 
 #include "foundation/files/FCFile.h"
+#include "foundation/files/FCFileUty.h"
 #include "foundation/files/TextFile.h"
 #include "foundation/system/FCPathName.h"
 #include "foundation/text/Diagnostic.h"
@@ -63,6 +64,10 @@ void run(RunSettings& settings)
     }
     if (!settings.headerComplete)
         return;
+    // New bytes wait in one folder of the product's own until they take
+    // their file's place: a run that is ended halfway leaves its part there,
+    // and the next run takes it up.
+    FCFileUty::setPartsFolder(settings.installFolder.text());
     if (settings.newVersionGiven) {
         std::int32_t newVersion = settings.newVersion.toInt();
         std::int32_t installed = readInstalledVersion(settings);
@@ -90,4 +95,5 @@ void runPatch()
         // anything else.
         showWhenOutOfMemory();
     }
+    FCFileUty::removePartFolders();
 }

@@ -7,14 +7,34 @@
 #include "foundation/system/FCPathName.h"
 #include "foundation/text/MbText.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
 const UINT kBoxFlags = MB_TASKMODAL | MB_SETFOREGROUND;
 
-// Appended to a file's name for the file its new bytes are written to.
-const char kPartSuffix[] = ".bwpart";
+// The name of the folder in which new bytes are written before they take
+// their file's place.  A folder of its own keeps the part files out of the
+// product's folders: under Wine every name made in a folder of thousands of
+// files costs a search through all of them, and a part file is made anew for
+// every file replaced.
+const char kPartsFolderName[] = "~brantlewick-parts";
+
+// The parts folder that setPartsFolder named; empty for one beside each file.
+FCString& partsFolder()
+{
+    static FCString folder;
+    return folder;
+}
+
+// The parts folders this process made or found, to be removed at the end.
+std::vector<std::string>& partFolders()
+{
+    static std::vector<std::string> folders;
+    return folders;
+}
 
 bool isFolderPath(const FCPathName& path)
 {
@@ -116,7 +136,9 @@ int removeItem(const FCPathName& path, bool folder, int* force, FCFileUty::Remov
 // access was denied.
 bool moveOver(const char* part, const char* path)
 {
-    if (MoveFileExA(part, path, MOVEFILE_REPLACE_EXISTING) != FALSE)
+    // A file on another volume than the parts folder (a backup named with
+    // an absolute path, say) takes the part by a copy.
+    if (MoveFileExA(part, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED) != FALSE)
         return true;
     DWORD refusal = GetLastError();
     if (refusal == ERROR_ACCESS_DENIED) {
@@ -138,7 +160,7 @@ bool moveOver(const char* part, const char* path)
 // removal would, and is tried again; given up on, it keeps its old bytes.
 int copyIntoPlace(const FCPathName& destination, const FCPathName& source, std::intptr_t extra)
 {
-    FCString part = FCFileUty::partNameOf(destination.text());
+    FCString part = FCFileUty::makePartName(destination.text());
     if (CopyFileA(source.text(), part.text(), FALSE) == FALSE) {
         DeleteFileA(part.text());
         return FCFileUty::kFailed;
@@ -286,14 +308,61 @@ int FCFileUty::defaultRemoveHandler(std::uint32_t flags, DWORD* error, const cha
     }
 }
 
+void FCFileUty::setPartsFolder(const char* folder)
+{
+    partsFolder().clear();
+    if (folder == nullptr || *folder == '\0')
+        return;
+    FCPathName path(folder);
+    path.addSeparator();
+    partsFolder() = path.text();
+    partsFolder().append(kPartsFolderName);
+    partsFolder().append("\\");
+}
+
 FCString FCFileUty::partNameOf(const char* path)
 {
-    return joined(path, kPartSuffix);
+    FCPathName file(path);
+    FCString part(partsFolder());
+    if (part.empty()) {
+        file.folderPart(part, true);
+        part.append(kPartsFolderName);
+        part.append("\\");
+    }
+    part.append(file.fileName().text());
+    return part;
+}
+
+FCString FCFileUty::makePartName(const char* path)
+{
+    FCString part = partNameOf(path);
+    FCString folder;
+    FCPathName(part).folderPart(folder, true);
+    if (CreateDirectoryA(folder.text(), nullptr) != FALSE || GetLastError() == ERROR_ALREADY_EXISTS) {
+        std::vector<std::string>& made = partFolders();
+        if (std::find(made.begin(), made.end(), folder.text()) == made.end())
+            made.emplace_back(folder.text());
+    }
+    return part;
+}
+
+void FCFileUty::removePartFolders()
+{
+    // What is in them is ours: a part that an ended run left behind.
+    for (const std::string& folder : partFolders()) {
+        FCFileEnumeration parts;
+        parts.open(joined(folder.c_str(), "*").text());
+        while (parts.findNext())
+            DeleteFileA(parts.fullPath().text());
+        parts.close();
+        RemoveDirectoryA(folder.c_str());
+    }
+    partFolders().clear();
 }
 
 bool FCFileUty::copyWhole(const char* destination, const char* source)
 {
-    FCString part = partNameOf(destination);
+    FCString part = makePartName(destination);
     if (CopyFileA(source, part.text(), FALSE) != FALSE && moveOver(part.text(), destination))
         return true;
     DeleteFileA(part.text());

@@ -55,9 +55,21 @@ public:
     static int defaultRemoveHandler(std::uint32_t flags, DWORD* error, const char* path, int reserved,
                                     std::intptr_t value);
 
-    // The name beside path under which a file's new bytes are written
-    // before they take its place.
+    // Names the folder below which the parts folder lies: a run names its
+    // install folder, so that a run ended halfway leaves its part file in
+    // one place, which the next run takes up and removes.  Without one (or
+    // with an empty text) the parts folder lies beside each file.
+    static void setPartsFolder(const char* folder);
+    // The name under which a file's new bytes are written before they take
+    // its place: in the parts folder ("~brantlewick-parts\\").
     static FCString partNameOf(const char* path);
+    // The same, with the parts folder made; the folder is remembered for
+    // removePartFolders.
+    static FCString makePartName(const char* path);
+    // Removes the parts folders made or found since the last call, with any
+    // part file left in them: at the end of a run, so that the product keeps
+    // none.
+    static void removePartFolders();
     // Copies source over destination as CopyFileA does, without a prompt,
     // but never leaves part of a file at destination: the bytes go to the
     // part file, which replaces destination only when whole.  False, with

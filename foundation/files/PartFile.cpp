@@ -2,8 +2,11 @@
 
 #include "FCFileUty.h"
 
-PartFile::PartFile(const char* path) : path_(path), part_(FCFileUty::partNameOf(path))
+#include "foundation/system/FCPathName.h"
+
+PartFile::PartFile(const char* path) : path_(path), part_(FCFileUty::makePartName(path))
 {
+    FCPathName(part_).folderPart(folder_, true);
     if (FCFile::isFile(part_.text()))
         FCFileUty::remove(part_.text(), 1);
     file_.openForUpdate(part_.text());
@@ -11,9 +14,12 @@ PartFile::PartFile(const char* path) : path_(path), part_(FCFileUty::partNameOf(
 
 PartFile::~PartFile()
 {
+    // Nothing here may allocate: the destructor also runs when memory ran out.
     file_.close();
-    if (!placed_ && FCFile::isFile(part_.text()))
+    if (!placed_)
         DeleteFileA(part_.text());
+    // The parts folder goes too, unless other part files are in it.
+    RemoveDirectoryA(folder_.text());
 }
 
 bool PartFile::mayPlace() const

@@ -1,5 +1,5 @@
 // A file's new bytes, written beside it under its part name
-// (FCFileUty::partNameOf) and put in its place only when whole, so that the
+// (FCFileUty::makePartName) and put in its place only when whole, so that the
 // file holds its old bytes or all of the new ones at every moment.
 #pragma once
 
@@ -34,6 +34,7 @@ public:
 private:
     FCString path_;
     FCString part_;
+    FCString folder_;  // the parts folder that holds part_
     FCFile file_;
     bool placed_ = false;
 };

@@ -83,11 +83,20 @@ def what_it_holds(path, now, old, clean):
     return f'other bytes ({got.size} bytes; {sizes or "no old or new bytes here"})'
 
 
+# The program's own folder of new bytes that wait to take their file's
+# place: no file of the product, and gone after every run that ends.
+PARTS = '~brantlewick-parts'
+
+
 def check_moment(old, clean, now):
     """The promise for the install folder now, a moment of a run (or after
-    a failed one): one text per violation, naming the file and how."""
+    a failed one): one text per violation, naming the file and how.  A part
+    file in the program's parts folder is no file of the product; the run
+    again must leave no parts folder (check_rerun)."""
     violations = []
     for path in sorted(now.files):
+        if PARTS in path.split('/'):
+            continue
         allowed = {tree.files[path].digest for tree in (old, clean) if path in tree.files}
         if now.files[path].digest not in allowed:
             violations.append(f'{path}: {what_it_holds(path, now, old, clean)}')

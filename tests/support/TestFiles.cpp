@@ -62,6 +62,14 @@ bool pathExists(const std::string& path)
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+void blockNewBytesOf(const std::string& path)
+{
+    std::size_t slash = path.rfind('\\');
+    std::string parts = path.substr(0, slash + 1) + "~brantlewick-parts\\";
+    CreateDirectoryA(parts.c_str(), nullptr);
+    CreateDirectoryA((parts + path.substr(slash + 1)).c_str(), nullptr);
+}
+
 std::string readBytes(const std::string& path)
 {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,

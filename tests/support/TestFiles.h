@@ -28,6 +28,9 @@ private:
 void writeBytes(const std::string& path, const std::string& bytes);
 // True when path names a file or folder.
 bool pathExists(const std::string& path);
+// Makes a folder where the program writes the new bytes of the file at path
+// before they take its place, so that no copy can replace that file.
+void blockNewBytesOf(const std::string& path);
 std::string readBytes(const std::string& path);
 // A file of size bytes that takes no room (the system leaves it sparse).
 void makeLargeFile(const std::string& path, std::uint64_t size);

@@ -14,6 +14,7 @@
 #include "engine/CopyListStep.h"
 #include "engine/ParameterText.h"
 #include "foundation/files/FCFile.h"
+#include "foundation/files/FCFileUty.h"
 #include "foundation/files/FileExceptions.h"
 #include "foundation/text/Diagnostic.h"
 #include "foundation/files/TextFile.h"
@@ -125,6 +126,7 @@ public:
 
     void runSection()
     {
+        FCFileUty::setPartsFolder(copy_.c_str());
         switch (commandFormatOf(settings_.commandMode)) {
         case CommandFormat::CopyList:
             guarded(&UpdateRun::runCopyList);
@@ -136,6 +138,9 @@ public:
             out_.end = UpdateEnd::NoFormat;
             break;
         }
+        // As the program does when its run ends.
+        FCFileUty::removePartFolders();
+        FCFileUty::setPartsFolder(nullptr);
     }
 
     // The program's rule: only a section carried out whole records.

@@ -126,7 +126,7 @@ TEST_F(CommandRun, ARecordThatCannotWriteFailsTheRunAfterTheOthersRan)
     folders.putInstalled("a.dll", "old a");
     folders.putInstalled("app.exe", "");
     // The new bytes of a.dll cannot be written beside it.
-    CreateDirectoryA((folders.install() + "a.dll.bwpart").c_str(), nullptr);
+    blockNewBytesOf(folders.install() + "a.dll");
     EXPECT_FALSE(run(150, "u;a.dll;a.dll\nu;b.dll;b.dll\nend;1;app.exe;%1 done\n"));
     EXPECT_EQ(settings.failureCount, 1);
     EXPECT_EQ(folders.installed("a.dll"), "old a");

@@ -165,8 +165,8 @@ TEST_F(ApplyFiles, RecordsThatCannotWriteFailAndThoseWithNothingToDoDoNot)
     folders.putInstalled("a.dll", "old");
     folders.putInstalled("x.txt", "x");
     // The file that takes a copy's new bytes beside its target cannot be made.
-    CreateDirectoryA((folders.install() + "a.dll.bwpart").c_str(), nullptr);
-    CreateDirectoryA((folders.install() + "y.txt.bwpart").c_str(), nullptr);
+    blockNewBytesOf(folders.install() + "a.dll");
+    blockNewBytesOf(folders.install() + "y.txt");
     struct Case {
         const char* line;
         CommandResult result;

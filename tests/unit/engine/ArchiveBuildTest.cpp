@@ -169,7 +169,7 @@ TEST_F(ArchiveBuild, FilesOneTwoFiveLieBackToBackAndTheTableCountsFive)
 
 TEST_F(ArchiveBuild, APartFileLeftBehindByAnEarlierBuildIsNotCarriedIntoTheGroup)
 {
-    writeBytes(out + "res2201.grp.bwpart", "left behind by a build that never ended");
+    putFile(out + "~brantlewick-parts\\res2201.grp", "left behind by a build that never ended");
     writeBytes(in + "1.wav", "one");
     ArchiveSettings s = settings(-1, 1, 1);
     EXPECT_EQ(build(index(0xFFFF, {}), s), UxArchiveIdFile::kBuilt);
@@ -454,11 +454,12 @@ TEST_F(ArchiveBuild, CancelWhileTheIndexIsWrittenLeavesTheGroupAndTheIndexAsThey
     // The new index cannot be written beside the old one; the user gives
     // up in the file's box.  The new group file must not be in place then:
     // the old index describes the old group.
-    CreateDirectoryA((out + "res2200.grp.bwpart").c_str(), nullptr);
+    blockNewBytesOf(out + "res2200.grp");
     ArchiveSettings s = settings(3, 1, 1);
     user.expectDialog("FCFile - open", IDCANCEL);
     EXPECT_THROW(build(oldIndex, s), CannotOpenException);
-    RemoveDirectoryA((out + "res2200.grp.bwpart").c_str());
+    RemoveDirectoryA((out + "~brantlewick-parts\\res2200.grp").c_str());
+    RemoveDirectoryA((out + "~brantlewick-parts").c_str());
     EXPECT_EQ(inOut("res2201.grp"), "OLD");
     EXPECT_EQ(inOut("res2200.grp"), oldIndex);
     EXPECT_EQ(listed(out), (std::vector<std::string>{"res2200.grp", "res2201.grp"}));

@@ -247,7 +247,7 @@ TEST_F(ArchiveProgress, CancelWhileWritingKeepsTheOldGroupFileAndTheIndex)
     EXPECT_EQ(watch.shown[1].shownTexts, std::vector<std::string>{in + "001.wav"});
     EXPECT_EQ(readBytes(out + "res2201.grp"), "OLD");
     EXPECT_EQ(readBytes(out + "res2200.grp"), oldIndex);
-    EXPECT_FALSE(pathExists(out + "res2201.grp.bwpart"));
+    EXPECT_FALSE(pathExists(out + "~brantlewick-parts"));
 }
 
 TEST_F(ArchiveProgress, WritingThatCannotBeCancelledGoesOnAfterACancel)
