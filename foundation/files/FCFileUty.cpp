@@ -130,6 +130,19 @@ int removeItem(const FCPathName& path, bool folder, int* force, FCFileUty::Remov
     }
 }
 
+// Opens path for deletion, sharing everything, as its replacement would.
+// False, with the system's error as the last error, when it cannot:
+// ERROR_SHARING_VIOLATION for a file that another program holds.
+bool mayBeDeleted(const char* path)
+{
+    HANDLE file = CreateFileA(path, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(file);
+    return true;
+}
+
 // Moves part over path.  When the system refuses, the last error
 // says why as a removal of path would: a file that another program holds
 // gives ERROR_SHARING_VIOLATION, although the move itself reports only that
@@ -141,21 +154,16 @@ bool moveOver(const char* part, const char* path)
     if (MoveFileExA(part, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED) != FALSE)
         return true;
     DWORD refusal = GetLastError();
-    if (refusal == ERROR_ACCESS_DENIED) {
-        HANDLE file = CreateFileA(path, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-        if (file != INVALID_HANDLE_VALUE)
-            CloseHandle(file);
-        else if (GetLastError() == ERROR_SHARING_VIOLATION)
-            refusal = ERROR_SHARING_VIOLATION;
-    }
+    if (refusal == ERROR_ACCESS_DENIED && !mayBeDeleted(path) &&
+        GetLastError() == ERROR_SHARING_VIOLATION)
+        refusal = ERROR_SHARING_VIOLATION;
     SetLastError(refusal);
     return false;
 }
 
 // Copies source to destination so that destination holds its old bytes or
-// the whole new ones at every moment: the bytes go to a part file beside
-// it, which takes its place only when whole.  A destination that refuses to
+// the whole new ones at every moment: the bytes go to a part file in the
+// parts folder, which takes its place only when whole.  A destination that refuses to
 // be replaced (read-only, in use) goes through the remove handler, as its
 // removal would, and is tried again; given up on, it keeps its old bytes.
 int copyIntoPlace(const FCPathName& destination, const FCPathName& source, std::intptr_t extra)
@@ -375,14 +383,7 @@ bool FCFileUty::mayReplace(const char* destination, std::intptr_t value)
     if (!exists(path))
         return true;
     int force = 1;
-    return removeItem(path, false, &force, defaultRemoveHandler, value, [](const char* target) {
-               HANDLE file = CreateFileA(target, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-               if (file == INVALID_HANDLE_VALUE)
-                   return false;
-               CloseHandle(file);
-               return true;
-           }) == kDone;
+    return removeItem(path, false, &force, defaultRemoveHandler, value, mayBeDeleted) == kDone;
 }
 
 bool FCFileUty::putInPlace(const char* part, const char* destination, std::intptr_t value)
