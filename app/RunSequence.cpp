@@ -95,5 +95,4 @@ void runPatch()
         // anything else.
         showWhenOutOfMemory();
     }
-    FCFileUty::removePartFolders();
 }

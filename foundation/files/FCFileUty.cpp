@@ -29,6 +29,18 @@ FCString& partsFolder()
     return folder;
 }
 
+// The parts folder for file, with its final "\\".
+FCString partsFolderOf(const FCPathName& file)
+{
+    FCString folder(partsFolder());
+    if (folder.empty()) {
+        file.folderPart(folder, true);
+        folder.append(kPartsFolderName);
+        folder.append("\\");
+    }
+    return folder;
+}
+
 // The parts folders this process made or found, to be removed at the end.
 std::vector<std::string>& partFolders()
 {
@@ -161,6 +173,17 @@ bool moveOver(const char* part, const char* path)
     return false;
 }
 
+// Copies source to the part file of destination (made anew); false, with no
+// part file left, when the copy cannot be made.
+bool copyToPart(const char* source, const char* destination, FCString& part)
+{
+    part = FCFileUty::makePartName(destination);
+    if (CopyFileA(source, part.text(), FALSE) != FALSE)
+        return true;
+    DeleteFileA(part.text());
+    return false;
+}
+
 // Copies source to destination so that destination holds its old bytes or
 // the whole new ones at every moment: the bytes go to a part file in the
 // parts folder, which takes its place only when whole.  A destination that refuses to
@@ -168,13 +191,11 @@ bool moveOver(const char* part, const char* path)
 // removal would, and is tried again; given up on, it keeps its old bytes.
 int copyIntoPlace(const FCPathName& destination, const FCPathName& source, std::intptr_t extra)
 {
-    FCString part = FCFileUty::makePartName(destination.text());
-    if (CopyFileA(source.text(), part.text(), FALSE) == FALSE) {
-        DeleteFileA(part.text());
-        return FCFileUty::kFailed;
-    }
-    return FCFileUty::putInPlace(part.text(), destination.text(), extra) ? FCFileUty::kDone
-                                                                       : FCFileUty::kFailed;
+    FCString part;
+    return copyToPart(source.text(), destination.text(), part) &&
+                   FCFileUty::putInPlace(part.text(), destination.text(), extra)
+               ? FCFileUty::kDone
+               : FCFileUty::kFailed;
 }
 
 int copyFile(const char* sourceText, std::uint32_t sourceStatus, const FCPathName& destination,
@@ -331,21 +352,17 @@ void FCFileUty::setPartsFolder(const char* folder)
 FCString FCFileUty::partNameOf(const char* path)
 {
     FCPathName file(path);
-    FCString part(partsFolder());
-    if (part.empty()) {
-        file.folderPart(part, true);
-        part.append(kPartsFolderName);
-        part.append("\\");
-    }
+    FCString part = partsFolderOf(file);
     part.append(file.fileName().text());
     return part;
 }
 
 FCString FCFileUty::makePartName(const char* path)
 {
-    FCString part = partNameOf(path);
-    FCString folder;
-    FCPathName(part).folderPart(folder, true);
+    FCPathName file(path);
+    FCString folder = partsFolderOf(file);
+    FCString part(folder);
+    part.append(file.fileName().text());
     if (CreateDirectoryA(folder.text(), nullptr) != FALSE || GetLastError() == ERROR_ALREADY_EXISTS) {
         std::vector<std::string>& made = partFolders();
         if (std::find(made.begin(), made.end(), folder.text()) == made.end())
@@ -370,8 +387,10 @@ void FCFileUty::removePartFolders()
 
 bool FCFileUty::copyWhole(const char* destination, const char* source)
 {
-    FCString part = makePartName(destination);
-    if (CopyFileA(source, part.text(), FALSE) != FALSE && moveOver(part.text(), destination))
+    FCString part;
+    if (!copyToPart(source, destination, part))
+        return false;
+    if (moveOver(part.text(), destination))
         return true;
     DeleteFileA(part.text());
     return false;

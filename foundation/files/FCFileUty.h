@@ -67,7 +67,7 @@ public:
     // removePartFolders.
     static FCString makePartName(const char* path);
     // Removes the parts folders made or found since the last call, with any
-    // part file left in them: at the end of a run, so that the product keeps
+    // part file left in them: when a command section ends, so that the product keeps
     // none.
     static void removePartFolders();
     // Copies source over destination as CopyFileA does, without a prompt,
