@@ -5,127 +5,104 @@
 #include "RunTexts.h"
 
 #include "app/resources/resource.h"
-#include "engine/ApplyCommand.h"
-#include "engine/CommandParser.h"
 #include "engine/CopyListStep.h"
 #include "engine/DescribeCommand.h"
+#include "engine/SectionRun.h"
+#include "foundation/dialogs/MessagePump.h"
 #include "foundation/files/FCFileUty.h"
+#include "foundation/system/WorkBreaks.h"
 #include "foundation/text/Diagnostic.h"
-#include "foundation/text/FCXList.h"
 
 namespace {
 
-// How the command section ended, for the end texts.
-enum class SectionEnd {
-    NotRun,    // the command mode runs no format
-    Failed,    // failed copies or records, or an empty command list
-    GivenUp,   // Cancel in a file's Retry/Cancel box
-    Stopped,   // the user chose not to go on after a program failed to start
-    Finished,  // every command ran, or an "end" record stopped the run
-};
-
+// The buttons, and the close box with Alt+F4 that stand for Cancel.
 void enableButtons(HWND dialog, bool enable)
 {
     for (int id : {IDOK, IDCANCEL, IDC_HELP_BUTTON})
         EnableWindow(GetDlgItem(dialog, id), enable);
+    EnableMenuItem(GetSystemMenu(dialog, FALSE), SC_CLOSE,
+                   MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED));
 }
 
-void showDescription(const CMD_DATA_& record, const char* sourceRoot, const char* installFolder,
-                     HWND dialog)
+// The break of the run's work: the dialog paints, answers the system and
+// shows its detail line.
+void answerMessages(void* dialog)
 {
-    FCString description;
-    describeCommand(record, description, sourceRoot, installFolder);
-    SetDlgItemTextA(dialog, IDC_DETAIL, description.text());
+    handleWaitingMessages(static_cast<HWND>(dialog));
 }
 
-bool goOnWithoutProgram(const CMD_DATA_& record, HWND dialog)
-{
-    FCString question(record.param1);
-    question.append(runtexts::kRunFailedQuestion);
-    return askYesNo(dialog, question.text(), runtexts::kRunFailedTitle);
-}
-
-SectionEnd runCopyList(CommandSectionReader& section, RunSettings& settings,
-                       const char* sourceRoot, HWND dialog)
-{
-    CopyListLine line;
-    while (section.nextCopyLine(line)) {
-        if (!applyCopyLine(line, sourceRoot, settings.installFolder.text(), dialog))
-            ++settings.failureCount;
+// The dialog's part in the run: each line's text for the detail line, the
+// programs opened, the question after one that did not start, the archive
+// builder's progress dialog.
+class DialogOwner : public SectionOwner {
+public:
+    DialogOwner(HWND dialog, DetailLine& detail, const char* sourceRoot, const char* installFolder)
+        : dialog_(dialog), detail_(detail), sourceRoot_(sourceRoot), installFolder_(installFolder)
+    {
     }
-    return settings.failureCount > 0 ? SectionEnd::Failed : SectionEnd::Finished;
-}
 
-// Carries out records in order until the first "end" record whose
-// condition holds (endMessage is then that record's message), or until the
-// user declines to go on after a program could not be started.  Records
-// that could not change the install folder as they ask are counted in
-// failures; the later records still run.
-SectionEnd runRecords(FCXList<CMD_DATA_>& records, const char* sourceRoot,
-                      const char* installFolder, HWND dialog, FCString& endMessage,
-                      std::int32_t& failures)
-{
-    FCXListIterator<CMD_DATA_> it(records);
-    while (CMD_DATA_* record = it.next()) {
-        showDescription(*record, sourceRoot, installFolder, dialog);
-        CommandResult result = carryOutCommand(*record, sourceRoot, installFolder, nullptr);
-        if (result == CommandResult::WriteFailed)
-            ++failures;
-        if (result == CommandResult::Done && record->type == CMD_END) {
-            endMessage = record->param3;
-            break;
-        }
-        if (result != CommandResult::Done && record->type == CMD_RUN &&
-            !goOnWithoutProgram(*record, dialog))
-            return SectionEnd::Stopped;
+    bool starting(std::int32_t, const CopyListLine& line) override
+    {
+        detail_.put(copyLineTarget(line, installFolder_));
+        return true;
     }
-    return SectionEnd::Finished;
-}
 
-SectionEnd runCommandList(CommandSectionReader& section, RunSettings& settings,
-                          const char* sourceRoot, HWND dialog, FCString& endMessage)
-{
-    FCXList<CMD_DATA_> records;
-    section.readCommandList(records);
-    if (records.count() == 0)
-        return SectionEnd::Failed;
-    SectionEnd end = runRecords(records, sourceRoot, settings.installFolder.text(), dialog,
-                                endMessage, settings.failureCount);
-    // A file that could not be written outweighs how the run ended: the
-    // product is not updated, and running the update again completes it.
-    if (settings.failureCount > 0)
-        return SectionEnd::Failed;
-    endMessage.replace("%1", settings.productName.text());
-    return end;
-}
-
-SectionEnd runFormat(RunSettings& settings, FCString& description, const char* sourceRoot,
-                     HWND dialog, FCString& endMessage)
-{
-    CommandSectionReader section(description);
-    switch (commandFormatOf(settings.commandMode)) {
-    case CommandFormat::CopyList:
-        return runCopyList(section, settings, sourceRoot, dialog);
-    case CommandFormat::CommandList:
-        return runCommandList(section, settings, sourceRoot, dialog, endMessage);
-    case CommandFormat::None:
-        break;
+    bool starting(std::int32_t, const CMD_DATA_& record) override
+    {
+        FCString description;
+        describeCommand(record, description, sourceRoot_, installFolder_);
+        detail_.put(description);
+        return true;
     }
-    return SectionEnd::NotRun;
+
+    CommandResult open(const CMD_DATA_& record, const char* sourceRoot) override
+    {
+        return openProgram(record, sourceRoot);
+    }
+
+    bool goOnWithoutProgram(const CMD_DATA_& record) override
+    {
+        FCString question(record.param1);
+        question.append(runtexts::kRunFailedQuestion);
+        return askYesNo(dialog_, question.text(), runtexts::kRunFailedTitle);
+    }
+
+    ProgressWindow progressWindow() const override
+    {
+        return {dialog_, IDD_PROGRESS, IDC_DETAIL, IDC_PROGRESS};
+    }
+
+private:
+    HWND dialog_;
+    DetailLine& detail_;
+    const char* sourceRoot_;
+    const char* installFolder_;
+};
+
+SectionOutcome runInDialog(HWND dialog, DetailLine& detail, const RunSettings& settings,
+                           FCString& description, const char* sourceRoot)
+{
+    const char* installFolder = settings.installFolder.text();
+    DialogOwner owner(dialog, detail, sourceRoot, installFolder);
+    WorkBreaks breaks(answerMessages, dialog);
+    return runSection(description, commandFormatOf(settings.commandMode), sourceRoot, installFolder,
+                      owner);
 }
 
-void showEnd(HWND dialog, SectionEnd end, const FCString& endMessage,
-             const RunSettings& settings, const RunMessageSet& messages)
+void showEnd(HWND dialog, const SectionOutcome& outcome, const RunSettings& settings,
+             const RunMessageSet& messages)
 {
     // The status line changes last: whoever watches the dialog sees the
     // run finished once it shows the end text.
     ShowWindow(GetDlgItem(dialog, IDOK), SW_HIDE);
     ShowWindow(GetDlgItem(dialog, IDC_HELP_BUTTON), SW_HIDE);
     EnableWindow(GetDlgItem(dialog, IDCANCEL), TRUE);
+    EnableMenuItem(GetSystemMenu(dialog, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
     SetDlgItemTextA(dialog, IDCANCEL, runtexts::kFinishLabel);
-    switch (end) {
+    switch (outcome.end) {
     case SectionEnd::NotRun:
         break;
+    case SectionEnd::EmptyList:
     case SectionEnd::Failed:
     case SectionEnd::GivenUp:
         showStatus(dialog, IDC_DETAIL, messages.closeProgram, settings);
@@ -133,9 +110,13 @@ void showEnd(HWND dialog, SectionEnd end, const FCString& endMessage,
         break;
     case SectionEnd::Stopped:
     case SectionEnd::Finished:
+    case SectionEnd::EndRecord: {
+        FCString endMessage(outcome.endMessage);
+        endMessage.replace("%1", settings.productName.text());
         SetDlgItemTextA(dialog, IDC_DETAIL, endMessage.text());
         showStatus(dialog, IDC_STATUS, messages.finished, settings);
         break;
+    }
     }
 }
 
@@ -146,23 +127,27 @@ void showStatus(HWND dialog, int control, int index, const RunSettings& settings
     SetDlgItemTextA(dialog, control, MessageTable::text(index, settings.productName).text());
 }
 
-bool runCommandSection(HWND dialog, RunSettings& settings, FCString& description,
-                       const char* sourceRoot, const RunMessageSet& messages)
+bool runCommandSection(HWND dialog, DetailLine& detail, RunSettings& settings,
+                       FCString& description, const char* sourceRoot,
+                       const RunMessageSet& messages)
 {
-    FCString endMessage;
-    SectionEnd end;
+    SectionOutcome outcome;
     try {
         showStatus(dialog, IDC_STATUS, messages.running, settings);
         enableButtons(dialog, false);
-        end = runFormat(settings, description, sourceRoot, dialog, endMessage);
+        detail.start(dialog);
+        outcome = runInDialog(dialog, detail, settings, description, sourceRoot);
     } catch (...) {
-        // Out of memory, or the user gave up in a file's box, which has said
-        // what went wrong: nothing more runs.
         showWhenOutOfMemory();
-        end = SectionEnd::GivenUp;
+        outcome.end = SectionEnd::GivenUp;
     }
+    detail.stop();
+    // What the user did to the window while the commands ran (Esc, the
+    // close box) is answered as it was then: with nothing.
+    handleWaitingMessages(dialog);
+    settings.failureCount += outcome.failures;
     // The product keeps none of the folders its new files were written in.
     FCFileUty::removePartFolders();
-    showEnd(dialog, end, endMessage, settings, messages);
-    return end == SectionEnd::Finished;
+    showEnd(dialog, outcome, settings, messages);
+    return outcome.end == SectionEnd::Finished || outcome.end == SectionEnd::EndRecord;
 }

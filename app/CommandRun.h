@@ -4,6 +4,7 @@
 // buttons once it is done.
 #pragma once
 
+#include "DetailLine.h"
 #include "RunSettings.h"
 
 #include "foundation/text/FCString.h"
@@ -28,8 +29,11 @@ void showStatus(HWND dialog, int control, int index, const RunSettings& settings
 // Carries out the command section from the description text's cursor on,
 // in the format that settings.commandMode chooses, with the sources below
 // sourceRoot and the targets below settings.installFolder.  While it runs,
-// buttons 1, 2 and 1002 of dialog are disabled and control 1001 shows
-// `running`; afterwards 1001 and 1000 hold the end texts, 1 and 1002 are
+// buttons 1, 2 and 1002 of dialog and its close box are disabled, control
+// 1001 shows `running`, detail shows the line at work, and the dialog
+// handles its messages between lines and during long work: it paints and
+// answers the system (what the user does to it meanwhile is its owner's to
+// ignore).  Afterwards 1001 and 1000 hold the end texts, 1 and 1002 are
 // hidden and 2 reads "終了".  Each failed copy of the copy list, and each
 // record that could not change the install folder as it asks, adds 1 to
 // settings.failureCount.
@@ -38,5 +42,6 @@ void showStatus(HWND dialog, int control, int index, const RunSettings& settings
 // something to run, no copy or record failed, and the user neither gave up in a file's
 // Retry/Cancel box nor chose to stop after a program failed to start.  Only
 // such a run may record the new version.
-bool runCommandSection(HWND dialog, RunSettings& settings, FCString& description,
-                       const char* sourceRoot, const RunMessageSet& messages);
+bool runCommandSection(HWND dialog, DetailLine& detail, RunSettings& settings,
+                       FCString& description, const char* sourceRoot,
+                       const RunMessageSet& messages);

@@ -26,9 +26,7 @@ INT_PTR confirmProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     }
     PatchDialog* dialog = dialogOf<PatchDialog>(window);
-    if (message != WM_COMMAND || !dialog)
-        return FALSE;
-    return dialog->answerButton(LOWORD(wParam));
+    return dialog != nullptr && dialog->answer(message, wParam);
 }
 
 }  // namespace

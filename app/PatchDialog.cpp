@@ -3,6 +3,20 @@
 #include "app/resources/resource.h"
 #include "engine/CommandParser.h"
 
+bool PatchDialog::answer(UINT message, WPARAM wParam)
+{
+    if (message == WM_TIMER && wParam == DetailLine::kTimer) {
+        detail.tick();
+        return true;
+    }
+    if (message != WM_COMMAND)
+        return false;
+    // Esc and the close box reach here as 2, with the button disabled.
+    if (running)
+        return true;
+    return answerButton(LOWORD(wParam));
+}
+
 bool PatchDialog::answerButton(int id)
 {
     switch (id) {
@@ -26,7 +40,9 @@ bool PatchDialog::answerButton(int id)
 void PatchDialog::runCommands(const char* sourceRoot, const RunMessageSet& messages)
 {
     auto& description = *static_cast<FCString*>(userData);
-    carriedOut = runCommandSection(hwnd, settings, description, sourceRoot, messages);
+    running = true;
+    carriedOut = runCommandSection(hwnd, detail, settings, description, sourceRoot, messages);
+    running = false;
     if (commandFormatOf(settings.commandMode) != CommandFormat::None)
         runState = 1;
 }

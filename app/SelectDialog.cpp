@@ -141,14 +141,15 @@ INT_PTR selectProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     }
     PatchDialog* dialog = dialogOf<PatchDialog>(window);
-    if (message != WM_COMMAND || !dialog)
+    if (!dialog)
         return FALSE;
     int id = LOWORD(wParam);
-    if (id == IDC_PATCH0 || id == IDC_PATCH1 || id == IDC_PATCH2) {
+    if (message == WM_COMMAND && !dialog->running &&
+        (id == IDC_PATCH0 || id == IDC_PATCH1 || id == IDC_PATCH2)) {
         choose(*dialog, id);
         return TRUE;
     }
-    return dialog->answerButton(id);
+    return dialog->answer(message, wParam);
 }
 
 }  // namespace

@@ -352,7 +352,7 @@ double timeCopyList(const std::vector<CopyListLine>& lines, const Layout& at)
     double start = seconds();
     for (const CopyListLine& line : lines) {
         // No dialog: the detail line is then written nowhere.
-        if (!applyCopyLine(line, source.c_str(), install.c_str(), nullptr))
+        if (!applyCopyLine(line, source.c_str(), install.c_str()))
             return -1;
     }
     return seconds() - start;
@@ -363,7 +363,7 @@ double timeCommands(const std::vector<const CMD_DATA_*>& records, const std::str
 {
     double start = seconds();
     for (const CMD_DATA_* record : records) {
-        if (!applyCommand(*record, source.c_str(), install.c_str(), nullptr))
+        if (!applyCommand(*record, source.c_str(), install.c_str()))
             return -1;
     }
     return seconds() - start;

@@ -6,7 +6,6 @@
 #include "ParameterText.h"
 #include "UxArchiveIdFile.h"
 
-#include "app/resources/resource.h"
 #include "foundation/files/IniFile.h"
 #include "foundation/files/FCFile.h"
 #include "foundation/files/FCFileUty.h"
@@ -165,14 +164,6 @@ CommandResult copyWithin(const CMD_DATA_& record, const Roots& roots)
     return doneOrFailed(FCFileUty::copyWhole(destination.text(), source.text()));
 }
 
-CommandResult runProgram(const CMD_DATA_& record, const Roots& roots)
-{
-    FCString program = roots.fromSource(record.param1);
-    HINSTANCE result =
-        ShellExecuteA(nullptr, "open", program.text(), record.param2.text(), nullptr, SW_SHOWNORMAL);
-    return reinterpret_cast<INT_PTR>(result) > 32 ? CommandResult::Done : CommandResult::NotDone;
-}
-
 CommandResult rename(const CMD_DATA_& record, const Roots& roots)
 {
     FCString from = roots.inInstall(record.param1);
@@ -254,13 +245,14 @@ CommandResult copyRange(const CMD_DATA_& record, const Roots& roots)
 // cancelled) keeps its old groups, and the record has failed.  Otherwise the
 // builder's result is its own: an index that is not there or settings that
 // build nothing leave the command successful.
-CommandResult buildArchive(const CMD_DATA_& record, const Roots& roots, HWND owner)
+CommandResult buildArchive(const CMD_DATA_& record, const Roots& roots,
+                           const ProgressWindow& progress)
 {
     ArchiveSettings settings;
     FCString indexPath;
     readArchiveCommand(record, roots.install.text(), settings, indexPath);
     UxArchiveIdFile archive;
-    archive.setProgress(owner, IDD_PROGRESS, IDC_DETAIL, IDC_PROGRESS);
+    archive.setProgress(progress.owner, progress.templateId, progress.textId, progress.barId);
     if (!archive.load(indexPath.text()))
         return CommandResult::Done;
     switch (archive.build(settings)) {
@@ -290,13 +282,21 @@ FCString& backupFolder()
 }
 
 bool applyCommand(const CMD_DATA_& record, const char* sourceRoot, const char* installFolder,
-                  HWND owner)
+                  const ProgressWindow& progress)
 {
-    return carryOutCommand(record, sourceRoot, installFolder, owner) == CommandResult::Done;
+    return carryOutCommand(record, sourceRoot, installFolder, progress) == CommandResult::Done;
+}
+
+CommandResult openProgram(const CMD_DATA_& record, const char* sourceRoot)
+{
+    FCString program = joinedPath(FCPathName(sourceRoot).text(), record.param1);
+    HINSTANCE result =
+        ShellExecuteA(nullptr, "open", program.text(), record.param2.text(), nullptr, SW_SHOWNORMAL);
+    return reinterpret_cast<INT_PTR>(result) > 32 ? CommandResult::Done : CommandResult::NotDone;
 }
 
 CommandResult carryOutCommand(const CMD_DATA_& record, const char* sourceRoot,
-                              const char* installFolder, HWND owner)
+                              const char* installFolder, const ProgressWindow& progress)
 {
     Roots roots(sourceRoot, installFolder);
     switch (record.type) {
@@ -313,7 +313,7 @@ CommandResult carryOutCommand(const CMD_DATA_& record, const char* sourceRoot,
     case CMD_COPY:
         return copyWithin(record, roots);
     case CMD_RUN:
-        return runProgram(record, roots);
+        return openProgram(record, sourceRoot);
     case CMD_RENAME:
         return rename(record, roots);
     case CMD_PATCH_BYTES:
@@ -321,7 +321,7 @@ CommandResult carryOutCommand(const CMD_DATA_& record, const char* sourceRoot,
     case CMD_COPY_RANGE:
         return copyRange(record, roots);
     case CMD_BUILD_ARCHIVE:
-        return buildArchive(record, roots, owner);
+        return buildArchive(record, roots, progress);
     case CMD_END:
         return endHolds(record, roots);
     default:

@@ -91,8 +91,10 @@ void parseCopyListLine(FCString& line, CopyListLine& out)
 bool CommandSectionReader::nextLine(FCString& line)
 {
     while (description_.readLine(line, true, false)) {
-        if (mb::codeAt(line.text()) != ';')
+        if (mb::codeAt(line.text()) != ';') {
+            ++linesRead_;
             return true;
+        }
     }
     return false;
 }
@@ -105,13 +107,17 @@ bool CommandSectionReader::nextCopyLine(CopyListLine& out)
     return true;
 }
 
-void CommandSectionReader::readCommandList(FCXList<CMD_DATA_>& records)
+void CommandSectionReader::readCommandList(FCXList<CMD_DATA_>& records,
+                                           std::vector<std::int32_t>* ordinals)
 {
     while (nextLine(line_)) {
         std::unique_ptr<CMD_DATA_> record(new (std::nothrow) CMD_DATA_);
         if (!record)
             throwNotEnoughMemory(kCaptionRecordCreate);
-        if (parseCommandLine(line_, *record))
-            records.addLast(record.release(), true);
+        if (!parseCommandLine(line_, *record))
+            continue;
+        if (ordinals != nullptr)
+            ordinals->push_back(linesRead_ - 1);
+        records.addLast(record.release(), true);
     }
 }

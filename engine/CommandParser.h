@@ -13,6 +13,7 @@
 #include "foundation/text/FCXList.h"
 
 #include <cstdint>
+#include <vector>
 
 enum class CommandFormat {
     None,         // the command section is not read at all
@@ -49,16 +50,21 @@ public:
     bool nextCopyLine(CopyListLine& out);
 
     // Adds one owned record per command line, in the order of the lines,
-    // at the end of records.
-    void readCommandList(FCXList<CMD_DATA_>& records);
+    // at the end of records; with ordinals, the ordinal of each record's
+    // line (see linesRead) at the end of ordinals.
+    void readCommandList(FCXList<CMD_DATA_>& records, std::vector<std::int32_t>* ordinals = nullptr);
 
     // The next line that is not a comment, without its leading blanks;
     // false at the end of the text.  Both formats read their lines with it
     // (a tool that reports on every line reads them with it too).
     bool nextLine(FCString& line);
 
-private:
+    // How many lines nextLine has handed out: the line it handed out last
+    // has the ordinal linesRead() - 1.
+    std::int32_t linesRead() const { return linesRead_; }
 
+private:
     FCString& description_;
     FCString line_;
+    std::int32_t linesRead_ = 0;
 };

@@ -1,5 +1,7 @@
 #include "UxProgressDialog.h"
 
+#include "MessagePump.h"
+
 #include <commctrl.h>
 
 UxProgressDialog::UxProgressDialog(std::uint16_t id) : FCModelessDialog(id) {}
@@ -45,21 +47,7 @@ void UxProgressDialog::create(HWND parentWindow, bool allowCancel)
 
 void UxProgressDialog::pump()
 {
-    MSG msg;
-    while (hwnd != nullptr && IsWindow(hwnd)) {
-        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            return;
-        if (msg.message == WM_QUIT) {
-            // The quit request is the message loop's further up, not ours:
-            // put it back for that loop to see.
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
-        }
-        if (IsDialogMessageA(hwnd, &msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    handleWaitingMessages(hwnd);
 }
 
 void UxProgressDialog::showItemText(const char* text)

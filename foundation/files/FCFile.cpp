@@ -5,6 +5,7 @@
 #include "HeapBlock.h"
 
 #include "foundation/system/FCPathName.h"
+#include "foundation/system/WorkBreaks.h"
 #include "foundation/text/MbText.h"
 
 #include <cstdint>
@@ -241,6 +242,7 @@ std::uint32_t FCFile::copyTo(FCFile& target, std::uint32_t count, std::uint32_t 
             break;
         total += n;
         count -= n;
+        workBreak();
     }
     return total;
 }

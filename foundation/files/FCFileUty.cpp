@@ -5,6 +5,7 @@
 
 #include "foundation/system/FCFileEnumeration.h"
 #include "foundation/system/FCPathName.h"
+#include "foundation/system/WorkBreaks.h"
 #include "foundation/text/MbText.h"
 
 #include <algorithm>
@@ -173,12 +174,60 @@ bool moveOver(const char* part, const char* path)
     return false;
 }
 
+// A file this large takes long enough to copy that the thread's windows
+// would wait for it: while the thread takes breaks, the copy runs on a
+// thread of its own.  Smaller files are copied in one go, a break after
+// each.
+const ULONGLONG kLargeFile = 32ull * 1024 * 1024;
+
+bool isLarge(const char* path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    return GetFileAttributesExA(path, GetFileExInfoStandard, &data) != FALSE &&
+           ((ULONGLONG(data.nFileSizeHigh) << 32) | data.nFileSizeLow) >= kLargeFile;
+}
+
+struct SystemCopy {
+    const char* source;
+    const char* target;
+    BOOL copied;
+    DWORD error;
+};
+
+DWORD WINAPI copyOnItsThread(void* context)
+{
+    auto* copy = static_cast<SystemCopy*>(context);
+    copy->copied = CopyFileA(copy->source, copy->target, FALSE);
+    copy->error = GetLastError();
+    return 0;
+}
+
+// CopyFileA, taking the thread's breaks while a large file is copied.
+bool copyTakingBreaks(const char* source, const char* target)
+{
+    SystemCopy copy{source, target, FALSE, 0};
+    HANDLE thread = workBreaksTaken() && isLarge(source)
+                        ? CreateThread(nullptr, 0, copyOnItsThread, &copy, 0, nullptr)
+                        : nullptr;
+    if (thread == nullptr) {
+        copyOnItsThread(&copy);
+    } else {
+        while (MsgWaitForMultipleObjects(1, &thread, FALSE, WorkBreaks::kInterval, QS_ALLINPUT) !=
+               WAIT_OBJECT_0)
+            takeWorkBreak();
+        CloseHandle(thread);
+    }
+    workBreak();
+    SetLastError(copy.error);
+    return copy.copied != FALSE;
+}
+
 // Copies source to the part file of destination (made anew); false, with no
 // part file left, when the copy cannot be made.
 bool copyToPart(const char* source, const char* destination, FCString& part)
 {
     part = FCFileUty::makePartName(destination);
-    if (CopyFileA(source, part.text(), FALSE) != FALSE)
+    if (copyTakingBreaks(source, part.text()))
         return true;
     DeleteFileA(part.text());
     return false;
@@ -291,6 +340,7 @@ int FCFileUty::removeEntry(const char* path, int* force, Progress progress, Remo
             FCString entry(entries.fullPath());
             if (removeEntry(entry.text(), force, progress, handler, value) == kAborted)
                 return kAborted;
+            workBreak();
         }
     }
     return removeItem(item, true, force, handler, value,

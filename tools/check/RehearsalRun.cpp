@@ -11,12 +11,11 @@
 #include "app/VersionRecord.h"
 #include "app/VersionSource.h"
 #include "engine/ApplyCommand.h"
-#include "engine/CopyListStep.h"
+#include "engine/SectionRun.h"
 #include "engine/ParameterText.h"
 #include "foundation/files/FCFile.h"
 #include "foundation/files/FCFileUty.h"
 #include "foundation/files/FileExceptions.h"
-#include "foundation/text/Diagnostic.h"
 #include "foundation/files/TextFile.h"
 
 #include <algorithm>
@@ -127,17 +126,7 @@ public:
     void runSection()
     {
         FCFileUty::setPartsFolder(copy_.c_str());
-        switch (commandFormatOf(settings_.commandMode)) {
-        case CommandFormat::CopyList:
-            guarded(&UpdateRun::runCopyList);
-            break;
-        case CommandFormat::CommandList:
-            guarded(&UpdateRun::runRecords);
-            break;
-        case CommandFormat::None:
-            out_.end = UpdateEnd::NoFormat;
-            break;
-        }
+        runLines();
         // As the program does when its run ends.
         FCFileUty::removePartFolders();
         FCFileUty::setPartsFolder(nullptr);
@@ -203,90 +192,89 @@ private:
         return true;
     }
 
-    // Cancel in a file's box ends the section at that line, as in the
-    // program; so does running out of memory, after its box.
-    void guarded(void (UpdateRun::*run)())
+    void runLines()
     {
-        try {
-            (this->*run)();
-        } catch (...) {
-            showWhenOutOfMemory();
-            out_.end = UpdateEnd::GivenUp;
-            out_.endLine = line_;
-        }
-    }
-
-    void runCopyList()
-    {
-        for (const CheckedCommand& command : commands_) {
-            line_ = command.line;
-            FCString text = textOf(command.text);
-            CopyListLine line;
-            parseCopyListLine(text, line);
-            if (!pathLeaving(line).empty())
-                addAtLine(RehearsalKind::Refused, command);
-            else if (!applyCopyLine(line, sourceRoot().c_str(), copy_.c_str(), nullptr)) {
-                ++settings_.failureCount;
-                addAtLine(RehearsalKind::Failed, command);
-            }
-        }
-        out_.end = settings_.failureCount > 0 ? UpdateEnd::Failed : UpdateEnd::Finished;
-    }
-
-    void runRecords()
-    {
-        out_.end = UpdateEnd::EmptyList;
-        for (const CheckedCommand& command : commands_) {
-            if (command.kind == kSkippedLine)
-                continue;
-            out_.end = UpdateEnd::Finished;
-            line_ = command.line;
-            FCString text = textOf(command.text);
-            CMD_DATA_ record;
-            parseCommandLine(text, record);
-            if (!runRecord(record, command))
-                break;
-        }
-        // As in the program: a record that could not write outweighs how
-        // the run ended.
-        if (settings_.failureCount > 0)
-            out_.end = UpdateEnd::Failed;
-    }
-
-    // False when the record ends the run.
-    bool runRecord(const CMD_DATA_& record, const CheckedCommand& command)
-    {
-        if (!pathLeaving(record, copy_.c_str()).empty()) {
-            addAtLine(RehearsalKind::Refused, command);
-            return true;
-        }
-        if (record.type == CMD_RUN) {
-            // Counted as started: a rehearsal opens no program.
-            add(RehearsalKind::Opened, sourceFolder_ + bytesOf(record.param1),
-                bytesOf(record.param2));
-            return true;
-        }
-        bool writesFile = writesIntoFile(record);
-        CommandResult result = carryOutCommand(record, sourceRoot().c_str(), copy_.c_str(), nullptr);
-        if (result == CommandResult::WriteFailed)
-            ++settings_.failureCount;
-        bool ok = result == CommandResult::Done;
-        if (record.type == CMD_END) {
-            if (!ok)
-                return true;
-            FCString message(record.param3);
+        RehearsalOwner owner(*this);
+        SectionOutcome outcome = ::runSection(description_, commandFormatOf(settings_.commandMode),
+                                              sourceRoot().c_str(), copy_.c_str(), owner);
+        settings_.failureCount += outcome.failures;
+        out_.end = updateEnd(outcome.end);
+        if (outcome.end == SectionEnd::GivenUp || outcome.end == SectionEnd::EndRecord)
+            out_.endLine = outcome.endLine < 0 ? 0 : commands_[outcome.endLine].line;
+        if (outcome.end == SectionEnd::EndRecord) {
+            FCString message(outcome.endMessage);
             message.replace("%1", settings_.productName.text());
-            out_.end = UpdateEnd::EndRecord;
-            out_.endLine = command.line;
             out_.endMessage = bytesOf(message);
-            return false;
         }
-        if (!ok)
-            addAtLine(RehearsalKind::Failed, command);
-        else
-            tellDone(record, writesFile);
-        return true;
     }
+
+    static UpdateEnd updateEnd(SectionEnd end)
+    {
+        switch (end) {
+        case SectionEnd::NotRun: return UpdateEnd::NoFormat;
+        case SectionEnd::EmptyList: return UpdateEnd::EmptyList;
+        case SectionEnd::Failed: return UpdateEnd::Failed;
+        case SectionEnd::GivenUp: return UpdateEnd::GivenUp;
+        case SectionEnd::EndRecord: return UpdateEnd::EndRecord;
+        // A rehearsal opens no program, so none fails to start.
+        case SectionEnd::Stopped:
+        case SectionEnd::Finished: break;
+        }
+        return UpdateEnd::Finished;
+    }
+
+    // The rehearsal's part in the run: lines with a path that leads out of
+    // their folder are refused, programs are listed instead of opened, and
+    // what each line did is listed.
+    class RehearsalOwner : public SectionOwner {
+    public:
+        explicit RehearsalOwner(UpdateRun& run) : run_(run) {}
+
+        bool starting(std::int32_t ordinal, const CopyListLine& line) override
+        {
+            return mayRun(ordinal, pathLeaving(line).empty());
+        }
+        bool starting(std::int32_t ordinal, const CMD_DATA_& record) override
+        {
+            if (!mayRun(ordinal, pathLeaving(record, run_.copy_.c_str()).empty()))
+                return false;
+            writesFile_ = run_.writesIntoFile(record);
+            return true;
+        }
+        void ended(std::int32_t ordinal, const CopyListLine&, bool copied) override
+        {
+            if (!copied)
+                run_.addAtLine(RehearsalKind::Failed, run_.commands_[ordinal]);
+        }
+        void ended(std::int32_t ordinal, const CMD_DATA_& record, CommandResult result) override
+        {
+            if (record.type == CMD_END)
+                return;
+            if (result != CommandResult::Done)
+                run_.addAtLine(RehearsalKind::Failed, run_.commands_[ordinal]);
+            else
+                run_.tellDone(record, writesFile_);
+        }
+        // Counted as started: a rehearsal opens no program.
+        CommandResult open(const CMD_DATA_& record, const char*) override
+        {
+            run_.add(RehearsalKind::Opened, run_.sourceFolder_ + bytesOf(record.param1),
+                     bytesOf(record.param2));
+            return CommandResult::Done;
+        }
+        bool goOnWithoutProgram(const CMD_DATA_&) override { return true; }
+
+    private:
+        bool mayRun(std::int32_t ordinal, bool staysInside)
+        {
+            if (!staysInside)
+                run_.addAtLine(RehearsalKind::Refused, run_.commands_[ordinal]);
+            return staysInside;
+        }
+
+        UpdateRun& run_;
+        bool writesFile_ = false;
+    };
 
     // Byte patches and range copies write only into files.
     bool writesIntoFile(const CMD_DATA_& record) const
@@ -333,7 +321,6 @@ private:
     FCString description_;
     std::vector<CheckedCommand> commands_;
     std::string sourceFolder_;  // the chosen entry's
-    int line_ = 0;
 };
 
 }  // namespace

@@ -220,6 +220,12 @@ bool Script::answerBoxes(Target& target, std::string& error) {
     return true;
 }
 
+LARGE_INTEGER Script::startTime() {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return now;
+}
+
 bool Script::load(const char* path, std::string& error) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
@@ -332,6 +338,36 @@ bool Script::step(Target& target, const Line& line, std::string& error) {
         output(line.rest);
         return true;
     }
+    if (c == "clock") {
+        LARGE_INTEGER now, frequency;
+        QueryPerformanceCounter(&now);
+        QueryPerformanceFrequency(&frequency);
+        const double ms = double(now.QuadPart - started_.QuadPart) * 1000.0 / double(frequency.QuadPart);
+        char figure[32];
+        std::snprintf(figure, sizeof figure, "%.1f", ms);
+        output(line.rest + ": " + figure);
+        return true;
+    }
+    if (c == "watched") {
+        unsigned long limit = 0;
+        if (!number(line.rest, limit)) {
+            error = "needs milliseconds";
+            return false;
+        }
+        if (!watch_.stop()) {
+            error = "no watch runs (use watch first)";
+            return false;
+        }
+        char figures[96];
+        std::snprintf(figures, sizeof figures, "answers: %ld, longest: %.1f ms", watch_.samples(),
+                      watch_.longest());
+        output(figures);
+        if (watch_.samples() == 0 || watch_.longest() >= double(limit)) {
+            error = std::string(figures) + ", the limit is " + line.rest + " ms";
+            return false;
+        }
+        return true;
+    }
     if (c == "again") {
         if (!exitChecked_) {
             error = "the program's earlier run has not been seen to end (use exit first)";
@@ -383,6 +419,13 @@ bool Script::step(Target& target, const Line& line, std::string& error) {
         error = current_ ? "the current window has closed" : "no window yet (use window or msgbox first)";
         return false;
     }
+    if (c == "watch") {
+        if (!watch_.start(current_)) {
+            error = "a watch runs already";
+            return false;
+        }
+        return true;
+    }
     if (c == "escape") {
         typeKey(current_, VK_ESCAPE);
         return true;
@@ -415,17 +458,19 @@ bool Script::step(Target& target, const Line& line, std::string& error) {
     }
     const bool visible = IsWindowVisible(control) != FALSE;
     const bool enabled = IsWindowEnabled(control) && IsWindowEnabled(current_);
-    if (c == "text" || c == "await" || c == "awaitnot" || c == "print") {
+    if (c == "text" || c == "await" || c == "awaitnot" || c == "awaithas" || c == "print") {
         const bool wanted = c != "awaitnot";
+        const bool part = c == "awaithas";
         std::string actual;
         bool answered = true;
         // A program at work does not answer for a while; one that has
         // closed the window never will.
+        auto holds = [&] { return (part ? actual.find(rest) != std::string::npos : actual == rest) == wanted; };
         auto shows = [&] {
             answered = controlText(control, actual);
-            return answered ? (actual == rest) == wanted : !IsWindow(control);
+            return answered ? holds() : !IsWindow(control);
         };
-        if (c == "await" || c == "awaitnot") {
+        if (c != "text" && c != "print") {
             if (!waitFor(target, timeout_, shows, error) && !error.empty()) {
                 return false;
             }
@@ -438,9 +483,9 @@ bool Script::step(Target& target, const Line& line, std::string& error) {
         }
         if (c == "print") {
             output(idText + ": " + actual);
-        } else if ((actual == rest) != wanted) {
-            error = "control " + idText + " shows " + shown(actual) + ", expected " + (wanted ? "" : "other than ") +
-                    shown(rest);
+        } else if (!holds()) {
+            error = "control " + idText + " shows " + shown(actual) + ", expected " +
+                    (part ? "a text holding " : wanted ? "" : "other than ") + shown(rest);
             return false;
         }
         return true;

@@ -13,9 +13,17 @@
 //   await ID TEXT       the same, waiting until it does: the program may
 //                       still be at work after a press
 //   awaitnot ID TEXT    wait until the control shows anything but TEXT
+//   awaithas ID TEXT    wait until the control's text holds TEXT
 //   print ID            write the control's text to the output, as
 //                       "ID: TEXT" (UTF-8, a line feed written "\n")
 //   say TEXT            write TEXT to the output (a mark for a watcher)
+//   clock TEXT          write "TEXT: MS", the milliseconds since the
+//                       driver started (for timing a run from a script)
+//   watch               from here on, send the current window WM_NULL
+//                       every 100 ms and note how long each answer takes
+//   watched MS          end the watch and write "answers: N, longest: MS";
+//                       fails when nothing was sampled or the longest
+//                       answer took MS or more
 //   visible ID | hidden ID | enabled ID | disabled ID
 //   press ID            click the button, failing unless a user could:
 //                       it and its window must be visible and enabled
@@ -45,6 +53,7 @@
 // A script without an "exit" line ends with an implied "exit 0".
 #pragma once
 
+#include "AnswerWatch.h"
 #include "TargetProcess.h"
 
 #include <string>
@@ -75,4 +84,8 @@ private:
     bool exitChecked_ = false;
     std::vector<int> answers_;
     std::string releaseFile_;  // created before the first answer, when set
+    AnswerWatch watch_;
+    LARGE_INTEGER started_ = startTime();
+
+    static LARGE_INTEGER startTime();
 };

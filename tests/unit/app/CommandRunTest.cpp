@@ -44,7 +44,7 @@ protected:
     {
         settings.commandMode = commandMode;
         FCString description(section);
-        return runCommandSection(dialog, settings, description, folders.source().c_str(),
+        return runCommandSection(dialog, detail, settings, description, folders.source().c_str(),
                                  kConfirmMessages);
     }
     std::string text(int id) const { return windowText(GetDlgItem(dialog, id)); }
@@ -65,6 +65,7 @@ protected:
 
     CommandFolders folders{"command-run"};
     RunSettings settings;
+    DetailLine detail;
     HWND dialog = nullptr;
 };
 

@@ -180,7 +180,7 @@ TEST_F(ApplyBytes, ArchiveCommandFields)
     EXPECT_STREQ(index.text(), "C:\\App\\sound\\res2200.grp");
     EXPECT_STREQ(settings.outputFolder.text(), "C:\\App\\sound\\");
     EXPECT_EQ(settings.maxFileSize, 0x20000000u);
-    EXPECT_TRUE(applyCommand(record, "C:\\patch\\", "C:\\App\\", nullptr));
+    EXPECT_TRUE(applyCommand(record, "C:\\patch\\", "C:\\App\\"));
 }
 
 TEST_F(ApplyBytes, RecordsWithEmptyHugeAndDoubleByteParametersDoNotCrash)
@@ -207,7 +207,7 @@ TEST_F(ApplyBytes, RecordsWithEmptyHugeAndDoubleByteParametersDoNotCrash)
                            which == 2 ? p : FCString("41"));
                 SCOPED_TRACE(::testing::Message() << "kind " << type << ", parameter " << which + 1
                                                   << ", " << text.size() << " bytes");
-                applyCommand(record, folders.source().c_str(), folders.install().c_str(), nullptr);
+                applyCommand(record, folders.source().c_str(), folders.install().c_str());
             }
         }
     }

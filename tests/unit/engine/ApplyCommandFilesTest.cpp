@@ -245,7 +245,7 @@ TEST_F(ApplyFiles, ProgramRunReportsWhetherItStarted)
     SetCurrentDirectoryA(folder.c_str());
     CMD_DATA_ record;
     record.set(CMD_RUN, FCString(name.c_str()), FCString("--gtest_list_tests"), FCString());
-    EXPECT_TRUE(applyCommand(record, folder.c_str(), folders.install().c_str(), nullptr));
+    EXPECT_TRUE(applyCommand(record, folder.c_str(), folders.install().c_str()));
     EXPECT_FALSE(applyLine(folders, "e;missing.exe"));
 }
 

@@ -1,6 +1,7 @@
 // The archive builder's progress dialogs on the program's template 104, a
 // user's Cancel while the group is written, and the archive command "g"
 // carried out end to end on real folders.
+#include "app/resources/resource.h"
 #include "engine/ApplyCommand.h"
 #include "engine/CommandParser.h"
 #include "engine/UxArchiveIdFile.h"
@@ -315,7 +316,8 @@ protected:
         FCString text(line);
         CMD_DATA_ record;
         EXPECT_TRUE(parseCommandLine(text, record)) << line;
-        return applyCommand(record, folders.source().c_str(), folders.install().c_str(), owner);
+        return applyCommand(record, folders.source().c_str(), folders.install().c_str(),
+                            {owner, IDD_PROGRESS, IDC_DETAIL, IDC_PROGRESS});
     }
 };
 

@@ -15,7 +15,7 @@ inline CommandResult carry(const CommandFolders& folders, const std::string& lin
     FCString text(line.c_str());
     CMD_DATA_ record;
     EXPECT_TRUE(parseCommandLine(text, record)) << line;
-    return carryOutCommand(record, folders.source().c_str(), folders.install().c_str(), nullptr);
+    return carryOutCommand(record, folders.source().c_str(), folders.install().c_str());
 }
 
 // True when the line was carried out.

@@ -72,8 +72,9 @@ INT_PTR runOnRequest(HWND window, UINT message, WPARAM, LPARAM lParam)
     if (message != kRunSection)
         return FALSE;
     auto* call = reinterpret_cast<SectionCall*>(lParam);
-    call->whole = runCommandSection(window, *call->settings, *call->description, call->sourceRoot,
-                                    kConfirmMessages);
+    DetailLine detail;
+    call->whole = runCommandSection(window, detail, *call->settings, *call->description,
+                                    call->sourceRoot, kConfirmMessages);
     call->returned = true;
     return TRUE;
 }
