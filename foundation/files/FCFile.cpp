@@ -283,6 +283,9 @@ bool FCFile::createFolders(const char* path)
     pathName.addSeparator();
     const char* text = pathName.text();
     const char* end = text + pathName.path().length();
+    // Most often the whole path is there already: one test, not one a folder.
+    if (exists(text))
+        return false;
     // Separators are found character by character: the second byte of a
     // double-byte character can be a "\\" byte that separates nothing.
     const char* piece = text;
