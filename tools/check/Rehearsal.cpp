@@ -162,6 +162,8 @@ bool rehearse(const std::string& installFolder, const std::vector<std::string>& 
     }
     if (!runUpdates(patches, folders, options, out, error))
         return false;
+    if (options.inspect)
+        options.inspect(folders.copy());
     out.changes = treeChanges(install, folders.copy());
     for (const std::string& path : listTree(folders.work()))
         out.working.push_back({RehearsalKind::Working, path, ""});

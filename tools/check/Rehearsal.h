@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,9 @@ struct RehearsalOptions {
     // The answer to the program's questions (applying an applied patch
     // again): true goes on.
     bool goOn = true;
+    // Called with the copy of the install folder (ending with "\\") once
+    // the updates ran, before it is removed: what they made of it.
+    std::function<void(const std::string& copy)> inspect;
 };
 
 // What a line of the rehearsal's list says.
