@@ -5,6 +5,7 @@
 #include "MakeReport.h"
 #include "PatchWriter.h"
 #include "TerminalProgress.h"
+#include "Utf8.h"
 
 #include <cstring>
 #include <fstream>
@@ -19,7 +20,8 @@ int makeUsage()
                  "                         [--version-source U-VALUE] --install I-VALUE\n"
                  "                         [--keep-removed] [--replace-ini] [--json]\n"
                  "                         OLD_FOLDER NEW_FOLDER PATCH_FOLDER\n"
-                 "       brantlewick-check --prove [--json] OLD_FOLDER NEW_FOLDER PATCH_FOLDER\n";
+                 "       brantlewick-check --prove [--keep-removed] [--json]\n"
+                 "                         OLD_FOLDER NEW_FOLDER PATCH_FOLDER\n";
     return 2;
 }
 
@@ -52,6 +54,25 @@ bool readMakeOptions(int argc, char** argv, MakeOptions& options,
             folders.push_back(option);
     }
     return folders.size() == 3;
+}
+
+// The texts of the header as the description holds them: code page 932.
+// A Windows command line is in it already; elsewhere it is UTF-8.
+bool headerTextsInCp932(MakeOptions& options)
+{
+#ifdef _WIN32
+    (void)options;
+    return true;
+#else
+    for (std::string* text :
+         {&options.product, &options.version, &options.versionSource, &options.install}) {
+        std::string cp932;
+        if (!cp932FromUtf8(*text, cp932))
+            return false;
+        *text = cp932;
+    }
+    return true;
+#endif
 }
 
 bool readBytes(const std::filesystem::path& path, std::string& bytes)
@@ -109,6 +130,9 @@ int makePatch(int argc, char** argv)
                           "description (for instance --install '1;C:\\Product'): without an "
                           "I line the program would resolve every path against its working "
                           "folder");
+    if (!headerTextsInCp932(options))
+        return cannotMake("code page 932 cannot hold the text of --product, --version, "
+                          "--version-source or --install");
     options.oldFolder = folders[0];
     options.newFolder = folders[1];
     options.patchFolder = folders[2];
@@ -143,6 +167,7 @@ int makePatch(int argc, char** argv)
     caseTwins(newer, result.warnings);
     result.warnings.insert(result.warnings.end(), plan.warnings.begin(), plan.warnings.end());
     result.proof.check = checkPatchFolder(options.patchFolder);
+    result.proof.keepRemoved = options.keepRemoved;
     rehearsePatch(options.oldFolder, options.newFolder, options.patchFolder, result.proof);
     return report(result, options.json);
 }
@@ -150,16 +175,18 @@ int makePatch(int argc, char** argv)
 int provePatch(int argc, char** argv)
 {
     bool json = false;
+    MakeResult result;
     std::vector<std::string> folders;
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--json") == 0)
             json = true;
+        else if (std::strcmp(argv[i], "--keep-removed") == 0)
+            result.proof.keepRemoved = true;
         else
             folders.push_back(argv[i]);
     }
     if (folders.size() != 3)
         return makeUsage();
-    MakeResult result;
     result.patchFolder = folders[2];
     result.proof.check = checkPatchFolder(folders[2]);
     rehearsePatch(folders[0], folders[1], folders[2], result.proof);

@@ -63,7 +63,7 @@ void rehearsePatch(const std::string& olderFolder, const std::string& newerFolde
     bool compared = false;
     options.inspect = [&](const std::string& copy) {
         compared = resultDifferences(folderPath(copy), folderPath(newerFolder), iniFiles,
-                                     proof.differences, compareError);
+                                     proof.keepRemoved, proof.differences, compareError);
     };
     Rehearsal rehearsal;
     std::string error;

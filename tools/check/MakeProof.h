@@ -33,6 +33,7 @@ struct Proof {
     RehearsalOutcome outcome = RehearsalOutcome::NotRun;
     std::string reason;  // of NotRun (UTF-8 on Linux, code page 932 on Windows)
     std::vector<ProofDifference> differences;
+    bool keepRemoved = false;  // the patch keeps what the newer tree no longer has
 
     bool checkClean() const { return check.warnings.empty(); }
 };

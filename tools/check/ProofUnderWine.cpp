@@ -176,9 +176,12 @@ void proveUnderWine(const std::string& olderFolder, const std::string& newerFold
     }
     close(fd);
     std::string output = name;
-    int code = runInto({wine.string(), tool.string(), "--prove", windowsPath(olderFolder),
-                        windowsPath(newerFolder), windowsPath(patchFolder)},
-                       wineEnvironment(winePrefix(tool)), output);
+    std::vector<std::string> arguments = {wine.string(), tool.string(), "--prove"};
+    if (proof.keepRemoved)
+        arguments.push_back("--keep-removed");
+    for (const std::string* folder : {&olderFolder, &newerFolder, &patchFolder})
+        arguments.push_back(windowsPath(*folder));
+    int code = runInto(arguments, wineEnvironment(winePrefix(tool)), output);
     if (code == 0 || code == 1) {
         proof.differences = listedDifferences(output);
         // Exit code 1 with nothing listed: the check warned, which this

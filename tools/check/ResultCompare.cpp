@@ -20,12 +20,15 @@ bool readAllBytes(const std::filesystem::path& path, std::string& bytes)
     return !file.bad();
 }
 
-bool sameKeys(const std::filesystem::path& a, const std::filesystem::path& b)
+// Every key of the wanted file has its value in the made one.  Keys only
+// the made one has stay: the user's own, and those the newer version no
+// longer has, which an "i" record cannot remove (the maker notes them).
+bool hasWantedKeys(const std::filesystem::path& made, const std::filesystem::path& wanted)
 {
     std::string first;
     std::string second;
-    return readAllBytes(a, first) && readAllBytes(b, second) &&
-           iniDifference(IniText(first), IniText(second)).empty();
+    return readAllBytes(made, first) && readAllBytes(wanted, second) &&
+           iniDifference(IniText(first), IniText(second)).written.empty();
 }
 
 bool updatedByRecords(const std::vector<std::string>& iniFiles, const std::string& name)
@@ -39,7 +42,7 @@ bool updatedByRecords(const std::vector<std::string>& iniFiles, const std::strin
 }  // namespace
 
 bool resultDifferences(const std::filesystem::path& result, const std::filesystem::path& newer,
-                       const std::vector<std::string>& iniFiles,
+                       const std::vector<std::string>& iniFiles, bool keepRemoved,
                        std::vector<ProofDifference>& out, std::string& error)
 {
     FolderTree made;
@@ -49,13 +52,15 @@ bool resultDifferences(const std::filesystem::path& result, const std::filesyste
         return false;
     TreeDifference difference = compareTrees(made, wanted, nullptr);
     for (const ChangedFile& file : difference.changed) {
-        if (!updatedByRecords(iniFiles, file.name) || !sameKeys(file.oldPath, file.newPath))
+        if (!updatedByRecords(iniFiles, file.name) || !hasWantedKeys(file.oldPath, file.newPath))
             out.push_back({"differs", file.name});
     }
     for (const ChangedFile& file : difference.added)
         out.push_back({"missing", file.name});
     for (const std::string& folder : difference.addedFolders)
         out.push_back({"missing", folder});
+    if (keepRemoved)
+        return true;
     for (const std::string& name : difference.removed)
         out.push_back({"extra", name});
     return true;

@@ -21,7 +21,7 @@
 // and proves it (MakeMode.h):
 //
 //   brantlewick-check --make [options] --install I-VALUE OLD_FOLDER NEW_FOLDER PATCH_FOLDER
-//   brantlewick-check --prove [--json] OLD_FOLDER NEW_FOLDER PATCH_FOLDER
+//   brantlewick-check --prove [--keep-removed] [--json] OLD_FOLDER NEW_FOLDER PATCH_FOLDER
 #include "Bytes.h"
 #include "DescriptionCheck.h"
 #include "MakeMode.h"
@@ -50,7 +50,8 @@ int usage()
                  "                         [--version-source U-VALUE] --install I-VALUE\n"
                  "                         [--keep-removed] [--replace-ini] [--json]\n"
                  "                         OLD_FOLDER NEW_FOLDER PATCH_FOLDER\n"
-                 "       brantlewick-check --prove [--json] OLD_FOLDER NEW_FOLDER PATCH_FOLDER\n"
+                 "       brantlewick-check --prove [--keep-removed] [--json]\n"
+                 "                         OLD_FOLDER NEW_FOLDER PATCH_FOLDER\n"
                  "       brantlewick-check --rehearse [--patch N] [--answer continue|stop]\n"
                  "                         INSTALL_FOLDER PATCH_FOLDER...\n";
     return 2;
