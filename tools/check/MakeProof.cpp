@@ -38,13 +38,34 @@ std::vector<std::string> iniFilesOf(const DescriptionReport& check)
 
 namespace {
 
+// How a rehearsed update ended before its last record, as the difference
+// list names it.
+const char* endName(UpdateEnd end)
+{
+    switch (end) {
+    case UpdateEnd::NoHeader: return "no-d-line";
+    case UpdateEnd::VersionGate: return "version-gate";
+    case UpdateEnd::NoPatchOffered: return "no-patch-offered";
+    case UpdateEnd::UnknownMode: return "unknown-mode";
+    case UpdateEnd::NotReapplied: return "not-reapplied";
+    case UpdateEnd::CheckFileGivenUp: return "check-file-given-up";
+    case UpdateEnd::NoFormat: return "no-format";
+    case UpdateEnd::EmptyList: return "empty-list";
+    case UpdateEnd::Failed: return "failed";
+    case UpdateEnd::GivenUp: return "given-up";
+    case UpdateEnd::Finished:
+    case UpdateEnd::EndRecord: break;
+    }
+    return "";
+}
+
 // What in the rehearsal did not work: its failed and refused lines, and an
 // end before the last record.
 void unfinished(const Rehearsal& rehearsal, std::vector<ProofDifference>& out)
 {
     for (const RehearsedUpdate& update : rehearsal.updates) {
         if (update.end != UpdateEnd::Finished && update.end != UpdateEnd::EndRecord)
-            out.push_back({"ended", std::to_string(static_cast<int>(update.end))});
+            out.push_back({"ended", endName(update.end)});
         for (const RehearsalLine& line : update.lines) {
             if (line.kind == RehearsalKind::Failed || line.kind == RehearsalKind::Refused)
                 out.push_back({rehearsalKindName(line.kind), line.subject});
