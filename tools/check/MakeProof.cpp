@@ -79,16 +79,16 @@ void rehearsePatch(const std::string& olderFolder, const std::string& newerFolde
                    const std::string& patchFolder, Proof& proof)
 {
     std::vector<std::string> iniFiles = iniFilesOf(proof.check);
-    RehearsalOptions options;
     std::string compareError;
     bool compared = false;
-    options.inspect = [&](const std::string& copy) {
+    auto inspect = [&](const std::string& copy) {
         compared = resultDifferences(folderPath(copy), folderPath(newerFolder), iniFiles,
                                      proof.keepRemoved, proof.differences, compareError);
     };
     Rehearsal rehearsal;
     std::string error;
-    if (!rehearse(olderFolder, {patchFolder}, options, rehearsal, error) || !compared) {
+    if (!rehearse(olderFolder, {patchFolder}, RehearsalOptions(), rehearsal, error, inspect) ||
+        !compared) {
         proof.outcome = RehearsalOutcome::NotRun;
         proof.reason = error.empty() ? compareError : error;
         return;
