@@ -1,5 +1,7 @@
 #include "PatchWriter.h"
 
+#include "FolderTree.h"
+
 #include <fstream>
 #include <system_error>
 
@@ -12,7 +14,7 @@ bool patchFolderFree(const fs::path& patchFolder, std::string& error)
         return true;
     if (fs::is_directory(patchFolder, failure) && fs::is_empty(patchFolder, failure))
         return true;
-    error = "the patch folder must be empty or missing: " + patchFolder.string();
+    error = "the patch folder must be empty or missing: " + shownName(patchFolder);
     return false;
 }
 
@@ -27,7 +29,7 @@ bool writePatch(const PatchPlan& plan, const std::string& description, const fs:
         fs::path to = patchFolder / "files" / file.from.lexically_relative(newRoot);
         fs::create_directories(to.parent_path(), failure);
         if (failure || !fs::copy_file(file.from, to, failure)) {
-            error = "cannot write " + to.string() + ": " + failure.message();
+            error = "cannot write " + shownName(to) + ": " + failure.message();
             return false;
         }
     }
@@ -35,7 +37,7 @@ bool writePatch(const PatchPlan& plan, const std::string& description, const fs:
     out.write(description.data(), static_cast<std::streamsize>(description.size()));
     out.close();
     if (!out) {
-        error = "cannot write the description file in " + patchFolder.string();
+        error = "cannot write the description file in " + shownName(patchFolder);
         return false;
     }
     return true;
