@@ -143,7 +143,8 @@ bool Rehearsal::clean() const
 }
 
 bool rehearse(const std::string& installFolder, const std::vector<std::string>& patchFolders,
-              const RehearsalOptions& options, Rehearsal& out, std::string& error)
+              const RehearsalOptions& options, Rehearsal& out, std::string& error,
+              const RehearsalInspect& inspect)
 {
     std::string install = absoluteFolder(installFolder);
     if (!FCFile::isFolder(install.c_str())) {
@@ -162,6 +163,8 @@ bool rehearse(const std::string& installFolder, const std::vector<std::string>& 
     }
     if (!runUpdates(patches, folders, options, out, error))
         return false;
+    if (inspect)
+        inspect(folders.copy());
     out.changes = treeChanges(install, folders.copy());
     for (const std::string& path : listTree(folders.work()))
         out.working.push_back({RehearsalKind::Working, path, ""});

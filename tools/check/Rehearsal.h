@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -91,8 +92,13 @@ struct Rehearsal {
     bool clean() const;
 };
 
+// Called with the copy of the install folder (ending with "\\") once the
+// updates ran, before it is removed: what they made of it.
+using RehearsalInspect = std::function<void(const std::string& copy)>;
+
 // Rehearses the updates of patchFolders, in turn, on one copy of
 // installFolder.  False, with the reason in error, when a folder cannot be
 // read or made, or an update cannot apply options.patchNumber.
 bool rehearse(const std::string& installFolder, const std::vector<std::string>& patchFolders,
-              const RehearsalOptions& options, Rehearsal& out, std::string& error);
+              const RehearsalOptions& options, Rehearsal& out, std::string& error,
+              const RehearsalInspect& inspect = nullptr);

@@ -1,5 +1,8 @@
 #include "RehearsalTree.h"
 
+#include "FolderTree.h"
+#include "SameContent.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -34,52 +37,11 @@ void listInto(const std::string& top, const std::string& relative, std::vector<s
     FindClose(search);
 }
 
-// A file opened for reading only, shared with everybody, and closed again.
-class ReadHandle {
-public:
-    explicit ReadHandle(const std::string& path)
-        : handle_(CreateFileA(path.c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
-    {
-    }
-    ReadHandle(const ReadHandle&) = delete;
-    ReadHandle& operator=(const ReadHandle&) = delete;
-    ~ReadHandle()
-    {
-        if (handle_ != INVALID_HANDLE_VALUE)
-            CloseHandle(handle_);
-    }
-    bool isOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
-    DWORD read(char* buffer, DWORD size) const
-    {
-        DWORD got = 0;
-        return ReadFile(handle_, buffer, size, &got, nullptr) ? got : 0;
-    }
-
-private:
-    HANDLE handle_;
-};
-
 // Whether the two files hold the same bytes.  A file that cannot be read
 // differs from every other.
 bool sameBytes(const std::string& a, const std::string& b)
 {
-    ReadHandle first(a);
-    ReadHandle second(b);
-    if (!first.isOpen() || !second.isOpen())
-        return false;
-    const DWORD kChunk = 65536;
-    std::vector<char> bufferA(kChunk);
-    std::vector<char> bufferB(kChunk);
-    for (;;) {
-        DWORD gotA = first.read(bufferA.data(), kChunk);
-        DWORD gotB = second.read(bufferB.data(), kChunk);
-        if (gotA != gotB || !std::equal(bufferA.begin(), bufferA.begin() + gotA, bufferB.begin()))
-            return false;
-        if (gotA == 0)
-            return true;
-    }
+    return sameContent(folderPath(a), folderPath(b), nullptr);
 }
 
 // Gives each replaced or removed file the created file that holds its old

@@ -112,7 +112,7 @@ std::string paramsText(const CheckedCommand& command)
     return joined(params, " | ");
 }
 
-// --- JSON -----------------------------------------------------------------------
+}  // namespace
 
 std::string jsonString(const std::string& cp932)
 {
@@ -133,6 +133,8 @@ std::string jsonString(const std::string& cp932)
     }
     return out + "\"";
 }
+
+namespace {
 
 void jsonHeader(const DescriptionReport& report, std::ostream& out)
 {
@@ -173,6 +175,15 @@ void jsonPatches(const RunSettings& settings, std::ostream& out)
 }
 
 }  // namespace
+
+OutputEncoding consoleEncoding()
+{
+#ifdef _WIN32
+    return [](const std::string& bytes) { return bytes; };
+#else
+    return utf8FromCp932;
+#endif
+}
 
 const char* checkReason(CheckCode code)
 {
@@ -223,6 +234,12 @@ void writeTextReport(const DescriptionReport& report, std::ostream& out, OutputE
         for (const CheckedCommand& command : report.commands)
             line(lineLabel(command.line) + paddedKind(command.kind) + paramsText(command));
     }
+    writeTextWarnings(report, out, encode);
+}
+
+void writeTextWarnings(const DescriptionReport& report, std::ostream& out, OutputEncoding encode)
+{
+    auto line = [&](const std::string& text) { out << encode(text) << "\n"; };
     if (report.warnings.empty()) {
         line(checktexts::kNoWarnings);
         return;
@@ -251,12 +268,19 @@ void writeJsonReport(const DescriptionReport& report, std::ostream& out)
             << jsonString(c.params[1]) << ", " << jsonString(c.params[2])
             << "], \"text\": " << jsonString(c.text) << "}";
     }
-    out << (report.commands.empty() ? "],\n" : "\n  ],\n") << "  \"warnings\": [";
+    out << (report.commands.empty() ? "],\n" : "\n  ],\n") << "  \"warnings\": ";
+    writeJsonWarnings(report, out);
+    out << "\n}\n";
+}
+
+void writeJsonWarnings(const DescriptionReport& report, std::ostream& out)
+{
+    out << "[";
     for (std::size_t i = 0; i < report.warnings.size(); ++i) {
         const CheckWarning& w = report.warnings[i];
         out << (i ? ",\n" : "\n") << "    {\"line\": " << w.line << ", \"code\": \""
             << checkCodeName(w.code) << "\", \"message\": " << jsonString(checkReason(w.code))
             << ", \"detail\": " << jsonString(w.detail) << "}";
     }
-    out << (report.warnings.empty() ? "]\n" : "\n  ]\n") << "}\n";
+    out << (report.warnings.empty() ? "]" : "\n  ]");
 }

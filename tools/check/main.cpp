@@ -16,8 +16,15 @@
 //
 // Exit code: 0 when every update runs to its end with nothing failed or
 // refused, 1 otherwise, 2 when a folder cannot be read or made.
+//
+// On every build it also makes a patch from two versions of the product,
+// and proves it (MakeMode.h):
+//
+//   brantlewick-check --make [options] --install I-VALUE OLD_FOLDER NEW_FOLDER PATCH_FOLDER
+//   brantlewick-check --prove [--keep-removed] [--json] OLD_FOLDER NEW_FOLDER PATCH_FOLDER
 #include "Bytes.h"
 #include "DescriptionCheck.h"
+#include "MakeMode.h"
 #include "PatchFolder.h"
 #include "ReportOutput.h"
 #include "Utf8.h"
@@ -39,18 +46,16 @@ namespace {
 int usage()
 {
     std::cerr << "usage: brantlewick-check [--json] PATCH_FOLDER\n"
+                 "       brantlewick-check --make [--product NAME] [--version N]\n"
+                 "                         [--version-source U-VALUE] --install I-VALUE\n"
+                 "                         [--keep-removed] [--replace-ini] [--json]\n"
+                 "                         OLD_FOLDER NEW_FOLDER PATCH_FOLDER\n"
+                 "       brantlewick-check --prove [--keep-removed] [--json]\n"
+                 "                         OLD_FOLDER NEW_FOLDER PATCH_FOLDER\n"
                  "       brantlewick-check --rehearse [--patch N] [--answer continue|stop]\n"
                  "                         INSTALL_FOLDER PATCH_FOLDER...\n";
     return 2;
 }
-
-#ifdef _WIN32
-// The console of a Windows system in code page 932 takes the bytes as they are.
-std::string asItIs(const std::string& bytes)
-{
-    return bytes;
-}
-#endif
 
 // False for a path that is not a readable file (a folder opens, but its
 // first read throws).
@@ -105,7 +110,7 @@ int rehearseUpdates(int argc, char** argv)
         std::cerr << "brantlewick-check: " << error << "\n";
         return 2;
     }
-    writeRehearsal(rehearsal, folders[0], std::cout, asItIs);
+    writeRehearsal(rehearsal, folders[0], std::cout, consoleEncoding());
     return rehearsal.clean() ? 0 : 1;
 }
 #else
@@ -123,6 +128,10 @@ int main(int argc, char** argv)
 {
     if (argc > 1 && std::strcmp(argv[1], "--rehearse") == 0)
         return rehearseUpdates(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "--make") == 0)
+        return makePatch(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "--prove") == 0)
+        return provePatch(argc, argv);
     bool json = false;
     const char* folder = nullptr;
     for (int i = 1; i < argc; ++i) {
@@ -147,11 +156,7 @@ int main(int argc, char** argv)
     if (json) {
         writeJsonReport(report, std::cout);
     } else {
-#ifdef _WIN32
-        writeTextReport(report, std::cout, asItIs);
-#else
-        writeTextReport(report, std::cout, utf8FromCp932);
-#endif
+        writeTextReport(report, std::cout, consoleEncoding());
     }
     return report.warnings.empty() ? 0 : 1;
 }
