@@ -1,6 +1,7 @@
 #include "ExpectedTexts.h"
 
 #include "foundation/files/FCFileUty.h"
+#include "foundation/system/WorkBreaks.h"
 
 #include "tests/support/ScriptedUser.h"
 #include "tests/support/TestFiles.h"
@@ -184,6 +185,42 @@ TEST(FCFileUtyRemove, AFileInUseAsksRetryUntilItIsFree)
                    [&held](HWND) { CloseHandle(held); });
     EXPECT_TRUE(FCFileUty::remove(file.c_str(), 1));
     EXPECT_FALSE(existsPath(file));
+}
+
+// A break that handles what waits for the thread, as a window's would, and
+// counts the breaks taken while the target still held its old bytes.
+struct CopyBreaks {
+    std::string target;
+    int duringCopy = 0;
+};
+
+void handleWaiting(void* context)
+{
+    auto* breaks = static_cast<CopyBreaks*>(context);
+    if (readBytes(breaks->target) == "old")
+        ++breaks->duringCopy;
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+}
+
+TEST(FCFileUtyCopy, ALargeFileIsCopiedWhileTheThreadTakesItsBreaks)
+{
+    TempFolder folder("bw-uty-large");
+    const std::uint64_t size = 48ull * 1024 * 1024;
+    makeLargeFile(folder / "big.bin", size);
+    writeBytes(folder / "dst.bin", "old");
+    CopyBreaks breaks{folder / "dst.bin"};
+    WorkBreaks taken(handleWaiting, &breaks);
+    // Something waits for the thread as the copy starts: the wait for the
+    // copy hands it to the break at once.
+    PostThreadMessageA(GetCurrentThreadId(), WM_APP, 0, 0);
+    EXPECT_TRUE(FCFileUty::copy(breaks.target.c_str(), (folder / "big.bin").c_str(),
+                                FCFileUty::COPY_OVERWRITE));
+    EXPECT_GE(breaks.duringCopy, 1);
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    ASSERT_TRUE(GetFileAttributesExA(breaks.target.c_str(), GetFileExInfoStandard, &data));
+    EXPECT_EQ((std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow, size);
 }
 
 TEST(FCFileUtyCopy, IntoMissingFoldersCreatesTheChain)
