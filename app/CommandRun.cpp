@@ -15,13 +15,18 @@
 
 namespace {
 
-// The buttons, and the close box with Alt+F4 that stand for Cancel.
-void enableButtons(HWND dialog, bool enable)
+// The close box, and Alt+F4, which stand for Cancel.
+void enableCloseBox(HWND dialog, bool enable)
 {
-    for (int id : {IDOK, IDCANCEL, IDC_HELP_BUTTON})
-        EnableWindow(GetDlgItem(dialog, id), enable);
     EnableMenuItem(GetSystemMenu(dialog, FALSE), SC_CLOSE,
                    MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED));
+}
+
+void disableButtons(HWND dialog)
+{
+    for (int id : {IDOK, IDCANCEL, IDC_HELP_BUTTON})
+        EnableWindow(GetDlgItem(dialog, id), FALSE);
+    enableCloseBox(dialog, false);
 }
 
 // The break of the run's work: the dialog paints, answers the system and
@@ -97,7 +102,7 @@ void showEnd(HWND dialog, const SectionOutcome& outcome, const RunSettings& sett
     ShowWindow(GetDlgItem(dialog, IDOK), SW_HIDE);
     ShowWindow(GetDlgItem(dialog, IDC_HELP_BUTTON), SW_HIDE);
     EnableWindow(GetDlgItem(dialog, IDCANCEL), TRUE);
-    EnableMenuItem(GetSystemMenu(dialog, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
+    enableCloseBox(dialog, true);
     SetDlgItemTextA(dialog, IDCANCEL, runtexts::kFinishLabel);
     switch (outcome.end) {
     case SectionEnd::NotRun:
@@ -134,7 +139,7 @@ bool runCommandSection(HWND dialog, DetailLine& detail, RunSettings& settings,
     SectionOutcome outcome;
     try {
         showStatus(dialog, IDC_STATUS, messages.running, settings);
-        enableButtons(dialog, false);
+        disableButtons(dialog);
         detail.start(dialog);
         outcome = runInDialog(dialog, detail, settings, description, sourceRoot);
     } catch (...) {

@@ -22,10 +22,14 @@ WorkBreaks::~WorkBreaks()
 void WorkBreaks::take()
 {
     // Work that the handler sets off (a message it handles) takes none of
-    // this object's breaks: the handler is never entered twice.
+    // this object's breaks: the handler is never entered twice.  The
+    // object's breaks hold again however the handler leaves.
+    struct Aside {
+        WorkBreaks* self;
+        ~Aside() { current = self; }
+    } aside{this};
     current = outer_;
     handler_(context_);
-    current = this;
     last_ = GetTickCount();
 }
 

@@ -5,6 +5,8 @@
 #include "foundation/text/MbText.h"
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <system_error>
 
 #ifdef _WIN32
@@ -91,6 +93,19 @@ void keepOneForEachKey(FolderTree& tree)
 }
 
 }  // namespace
+
+bool readFileBytes(const fs::path& path, std::string& bytes)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return false;
+    try {
+        bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    } catch (const std::ios_base::failure&) {
+        return false;
+    }
+    return !file.bad();
+}
 
 std::string shownName(const fs::path& path)
 {

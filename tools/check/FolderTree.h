@@ -43,5 +43,9 @@ std::filesystem::path folderPath(const std::string& argument);
 bool readFolderTree(const std::filesystem::path& folder, const TreeSkip& skip, FolderTree& out,
                     std::string& error);
 
+// The whole of the file at path.  False for a path that is not a readable
+// file (a folder opens, but its first read throws).
+bool readFileBytes(const std::filesystem::path& path, std::string& bytes);
+
 // A name as the system shows it, UTF-8, for messages.
 std::string shownName(const std::filesystem::path& path);

@@ -8,9 +8,7 @@
 #include "Utf8.h"
 
 #include <cstring>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 
 namespace {
 
@@ -73,15 +71,6 @@ bool headerTextsInCp932(MakeOptions& options)
     }
     return true;
 #endif
-}
-
-bool readBytes(const std::filesystem::path& path, std::string& bytes)
-{
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return false;
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return !file.bad();
 }
 
 int cannotMake(const std::string& why)
@@ -154,7 +143,7 @@ int makePatch(int argc, char** argv)
         difference = compareTrees(older, newer,
                                   [&](const CompareCount& count) { progress.show(count); });
     }
-    PatchPlan plan = planPatch(difference, options, readBytes);
+    PatchPlan plan = planPatch(difference, options, readFileBytes);
     if (!writePatch(plan, descriptionText(plan, options), folderPath(options.newFolder), patch,
                     error))
         return cannotMake(error);

@@ -6,8 +6,6 @@
 
 #include "engine/CommandRecord.h"
 
-#include <fstream>
-#include <iterator>
 
 #ifdef _WIN32
 #include "Rehearsal.h"
@@ -18,8 +16,8 @@
 DescriptionReport checkPatchFolder(const std::string& patchFolder)
 {
     PatchFolder patch(patchFolder);
-    std::ifstream file(folderPath(patch.descriptionPath()), std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::string bytes;
+    readFileBytes(folderPath(patch.descriptionPath()), bytes);
     return checkDescription(textOf(bytes),
                             [&](const std::string& relative) { return patch.has(relative); });
 }

@@ -8,17 +8,8 @@
 #include "foundation/text/MbText.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 namespace {
-
-bool readAllBytes(const std::filesystem::path& path, std::string& bytes)
-{
-    std::ifstream file(path, std::ios::binary);
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return !file.bad();
-}
 
 // Every key of the wanted file has its value in the made one.  Keys only
 // the made one has stay: the user's own, and those the newer version no
@@ -27,7 +18,7 @@ bool hasWantedKeys(const std::filesystem::path& made, const std::filesystem::pat
 {
     std::string first;
     std::string second;
-    return readAllBytes(made, first) && readAllBytes(wanted, second) &&
+    return readFileBytes(made, first) && readFileBytes(wanted, second) &&
            iniDifference(IniText(first), IniText(second)).written.empty();
 }
 

@@ -24,6 +24,7 @@
 //   brantlewick-check --prove [--keep-removed] [--json] OLD_FOLDER NEW_FOLDER PATCH_FOLDER
 #include "Bytes.h"
 #include "DescriptionCheck.h"
+#include "FolderTree.h"
 #include "MakeMode.h"
 #include "PatchFolder.h"
 #include "ReportOutput.h"
@@ -35,9 +36,7 @@
 #endif
 
 #include <cstring>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -55,21 +54,6 @@ int usage()
                  "       brantlewick-check --rehearse [--patch N] [--answer continue|stop]\n"
                  "                         INSTALL_FOLDER PATCH_FOLDER...\n";
     return 2;
-}
-
-// False for a path that is not a readable file (a folder opens, but its
-// first read throws).
-bool readAll(const std::string& path, std::string& bytes)
-{
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return false;
-    try {
-        bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    } catch (const std::ios_base::failure&) {
-        return false;
-    }
-    return !file.bad();
 }
 
 #ifdef _WIN32
@@ -147,7 +131,7 @@ int main(int argc, char** argv)
 
     PatchFolder patch(folder);
     std::string bytes;
-    if (!readAll(patch.descriptionPath(), bytes)) {
+    if (!readFileBytes(folderPath(patch.descriptionPath()), bytes)) {
         std::cerr << "brantlewick-check: cannot read " << patch.descriptionPath() << "\n";
         return 2;
     }
